@@ -1,0 +1,107 @@
+#include "app/TabStrip.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QProxyStyle>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace vandrel {
+
+bool TabStrip::refused()
+{
+    bool cancel = false;
+    emit BeforeClick(cancel);
+    return cancel;
+}
+
+void TabStrip::pick(int index)
+{
+    if (index != currentIndex() && !refused())
+        setCurrentIndex(index);
+}
+
+void TabStrip::step(int direction)
+{
+    if (count() > 0)
+        pick((currentIndex() + direction + count()) % count());
+}
+
+namespace {
+
+// The style of the application with another padding inside the tabs.
+class TabPadding final : public QProxyStyle
+{
+public:
+    TabPadding(int padding) : QProxyStyle(QApplication::style()->name()), padding_(padding) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        return metric == PM_TabBarTabHSpace ? padding_
+                                            : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    int padding_;
+};
+
+} // namespace
+
+// The captions were laid out for a narrower font than today's defaults: rather than
+// scroll or clip them, the tabs give up some of their padding to fit the strip.
+void TabStrip::fitTabs()
+{
+    int textWidth = 0;
+    for (int i = 0; i < count(); ++i)
+        textWidth += fontMetrics().horizontalAdvance(tabText(i));
+    const int natural = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, this);
+    const int padding = count() ? (width() - textWidth) / count() : natural;
+    if (padding >= natural)
+        return;
+    auto* compact = new TabPadding(std::max(padding, 4));
+    compact->setParent(this);
+    setStyle(compact);
+}
+
+void TabStrip::mousePressEvent(QMouseEvent* event)
+{
+    const int index = tabAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index >= 0 && index != currentIndex() && refused()) {
+        event->accept();
+        return;
+    }
+    QTabBar::mousePressEvent(event);
+}
+
+void TabStrip::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (refused()) {
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QTabBar::keyPressEvent(event);
+}
+
+void TabStrip::wheelEvent(QWheelEvent* event)
+{
+    if (refused()) {
+        event->accept();
+        return;
+    }
+    QTabBar::wheelEvent(event);
+}
+
+} // namespace vandrel

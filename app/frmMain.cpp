@@ -1,0 +1,89 @@
+#include "app/frmMain.h"
+
+#include "app/SourcePage.h"
+#include "app/TabStrip.h"
+#include "net/HttpTransfer.h"
+#include "net/PageRequest.h"
+#include "net/TransferMonitor.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QShortcut>
+
+namespace vandrel {
+
+frmMain::frmMain() : frmMain(new HttpTransfer) {}
+
+frmMain::frmMain(TransferControl* transfer) : inetGet(transfer)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    inetGet->setParent(this);
+    createControls();
+    monitor = new TransferMonitor(*inetGet, *lblStatus, this);
+    request = new PageRequest(*inetGet, *monitor, this);
+
+    connect(tabChoose, &TabStrip::BeforeClick, this, &frmMain::tabChoose_BeforeClick);
+    connect(tabChoose, &QTabBar::currentChanged, this, &frmMain::tabChoose_Click);
+    const std::pair<QKeySequence, int> steps[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), +1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), +1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [keys, direction] : steps)
+        connect(new QShortcut(keys, this), &QShortcut::activated, tabChoose,
+                [this, direction = direction] { tabChoose->step(direction); });
+
+    connectSources();
+    connectAbout();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load()
+{
+    fraMain[0]->raise();
+    // The window manager draws the frame and title bar, so the client area is
+    // just as wide as the tab strip and ends a little below the status line.
+    setFixedSize(tabChoose->width(), lblStatus->geometry().bottom() + 1 + 8);
+    for (QComboBox* list : {cmbCharts, cmbCDDB, cmbCDDBSongs})
+        list->setCurrentIndex(0);
+    lblAbout->setText(AboutText());
+}
+
+void frmMain::tabChoose_Click()
+{
+    const int p = tabChoose->currentIndex();
+    for (int i = 0; i < int(fraMain.size()); ++i)
+        if (i != p)
+            fraMain[i]->setEnabled(false);
+    fraMain[p]->setEnabled(true);
+    fraMain[p]->raise();
+}
+
+void frmMain::tabChoose_BeforeClick(bool& Cancel)
+{
+    if (inetGet->StillExecuting())
+        Cancel = true;
+}
+
+void frmMain::Form_QueryUnload(bool& Cancel)
+{
+    if (inetGet->StillExecuting())
+        Cancel = true;
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    bool cancel = false;
+    Form_QueryUnload(cancel);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+} // namespace vandrel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace vandrel {
+
+// The HTTP client the window downloads through, one request at a time.
+// The window and its guards rely on these operations only, so tests can
+// put a scripted transfer in place of the real one.
+class TransferControl : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Starts one request and returns at once; throws Failure when it cannot start.
+    virtual void Execute(const QString& url, const QString& operation,
+                         const QString& requestHeaders) = 0;
+    // True from a successful Execute until the request has ended in any way.
+    virtual bool StillExecuting() const = 0;
+    // The next piece of the body as text (at most `size` bytes of it); empty once exhausted.
+    virtual QString GetChunk(int size) = 0;
+    // The value of a response header, named with its colon ("Content-Length:").
+    virtual QString GetHeader(const QString& name) const = 0;
+    // What went wrong, after state 11.
+    virtual int ResponseCode() const = 0;
+    virtual QString ResponseInfo() const = 0;
+
+signals:
+    // 1..12: lookup, found, connecting, connected, requesting, sent, receiving,
+    // received, disconnecting, disconnected, failed (11), completed (12).
+    void StateChanged(int State);
+};
+
+} // namespace vandrel

@@ -1,0 +1,60 @@
+#include "sources/billboard.h"
+
+#include "sources/chart_source.h"
+#include "sources/hosts.h"
+#include "sources/int16.h"
+#include "sources/text_ops.h"
+#include "text/markers.h"
+
+namespace vandrel {
+namespace {
+
+constexpr std::u16string_view rowMark = u"\u0001";
+constexpr std::u16string_view cellMark = u"\u0002";
+
+void AddChartRow(std::u16string_view piece, RowSink& rows)
+{
+    const auto cell = [&](std::int16_t number) { return Parse(piece, cellMark, number); };
+    rows.AddRow(RemoveChars(cell(1), u"\n"));
+    rows.SetSubItem(1, cell(2));
+    rows.SetSubItem(2, cell(3));
+    // The fourth cell reads "Song, Artist" with the label on a second line.
+    rows.SetSubItem(3, Parse(Parse(cell(4), u",", 2), u"\n", 1));
+    rows.SetSubItem(4, RemoveChars(Parse(cell(4), u",", 1), u"\n"));
+    rows.SetSubItem(5, cell(5));
+}
+
+std::u16string Address(std::u16string_view chart)
+{
+    const std::u16string key = ToLower(chart);
+    const std::u16string_view prefix = key == u"hot100" ? u"" : u"airplay/";
+    return HttpAddress(hosts::Billboard,
+                       std::u16string(u"/bb/charts/").append(prefix).append(key).append(u".jsp"));
+}
+
+std::u16string Caption(std::u16string_view chart)
+{
+    return std::u16string(u"Billboard Charts (").append(chart).append(u"):");
+}
+
+} // namespace
+
+void ExtractBillboard(std::u16string text, RowSink& rows)
+{
+    text = CutFrom(std::move(text), u"Peak<br>Position");
+    text = CutBeforeFromSecond(std::move(text), u"</table>");
+    text = ReplaceAll(std::move(text), u"</td>", cellMark);
+    text = ReplaceAll(std::move(text), u"</tr>", rowMark);
+    KillTags(text);
+    text = ReplaceAll(std::move(text), u"\r\n\r\n", u"\r\n");
+    text = ReplaceAll(std::move(text), u"\r\n\r\n", u"\r\n");
+
+    // The first piece is the header row and the last what follows the last row end.
+    const auto pieces = Split(text, rowMark);
+    ForEach16(1, static_cast<long long>(pieces.size()) - 2,
+              [&](std::int16_t i) { AddChartRow(pieces[static_cast<std::size_t>(i)], rows); });
+}
+
+const ChartSource BillboardSource = {Address, Caption, ExtractBillboard};
+
+} // namespace vandrel

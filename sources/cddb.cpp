@@ -1,0 +1,86 @@
+#include "sources/cddb.h"
+
+#include "sources/chart_source.h"
+#include "sources/hosts.h"
+#include "sources/int16.h"
+#include "sources/text_ops.h"
+#include "text/markers.h"
+
+#include <array>
+
+namespace vandrel {
+namespace {
+
+constexpr std::u16string_view rowMark = u"\u0001";
+constexpr std::u16string_view cellMark = u"\u0002";
+constexpr std::u16string_view partMark = u"\u0003";
+constexpr std::u16string_view partMarkAndLink = u"\u0003<a";
+
+constexpr std::array<std::u16string_view, 1> albumSeparators = {u"</A> : <a"};
+constexpr std::array<std::int16_t, 2> albumParts = {1, 2};
+constexpr std::array<std::u16string_view, 2> songSeparators = {u"</A> : <a", u"</span> - <a"};
+constexpr std::array<std::int16_t, 3> songParts = {2, 1, 3};
+
+std::u16string CutTable(std::u16string text)
+{
+    text = FindAfter(text, u"Artist : Album");
+    text = FindAfter(text, u"</tr>");
+    return CutBeforeFromSecond(std::move(text), u"<span class=\"bold\">");
+}
+
+std::u16string MarkAndStrip(std::u16string text, const CddbLayout& layout)
+{
+    text = RemoveChars(std::move(text), u"\r\n\t");
+    text = ReplaceAll(std::move(text), u"</td>", cellMark);
+    text = ReplaceAll(std::move(text), u"</tr>", rowMark);
+    for (const std::u16string_view separator : layout.partSeparators)
+        text = ReplaceAll(std::move(text), separator, partMarkAndLink);
+    KillTags(text);
+    return ReplaceAll(std::move(text), u"&nbsp;", u"");
+}
+
+std::u16string Address(const CddbLayout& layout, std::u16string_view genre)
+{
+    return HttpAddress(hosts::Gracenote, std::u16string(layout.path).append(ToLower(genre)));
+}
+
+std::u16string Caption(const CddbLayout& layout, std::u16string_view genre)
+{
+    return std::u16string(layout.captionStart).append(genre).append(u"):");
+}
+
+} // namespace
+
+const CddbLayout CddbAlbums = {u"Digital Top Ten Albums (", u"/music/topgen.html/genre=",
+                               albumSeparators, albumParts};
+const CddbLayout CddbSongs = {u"Digital Top Ten Songs (", u"/music/toptracks.html/genre=",
+                              songSeparators, songParts};
+
+void ExtractCddb(std::u16string text, const CddbLayout& layout, RowSink& rows)
+{
+    text = MarkAndStrip(CutTable(std::move(text)), layout);
+    const auto pieces = Split(text, rowMark);
+    // What follows the last row end is never a row.
+    const long long last = static_cast<long long>(pieces.size()) - 2;
+    ForEach16(0, last, [&](std::int16_t i) {
+        const std::u16string_view piece = pieces[static_cast<std::size_t>(i)];
+        rows.AddRow(Parse(piece, cellMark, 1));
+        std::int16_t column = 1;
+        for (const std::int16_t part : layout.subItemParts)
+            rows.SetSubItem(column++, Parse(Parse(piece, cellMark, 2), partMark, part));
+    });
+}
+
+const ChartSource CddbAlbumsSource = {
+    [](std::u16string_view genre) { return Address(CddbAlbums, genre); },
+    [](std::u16string_view genre) { return Caption(CddbAlbums, genre); },
+    [](std::u16string text, RowSink& rows) { ExtractCddb(std::move(text), CddbAlbums, rows); },
+};
+
+const ChartSource CddbSongsSource = {
+    [](std::u16string_view genre) { return Address(CddbSongs, genre); },
+    [](std::u16string_view genre) { return Caption(CddbSongs, genre); },
+    [](std::u16string text, RowSink& rows) { ExtractCddb(std::move(text), CddbSongs, rows); },
+};
+
+} // namespace vandrel

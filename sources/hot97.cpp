@@ -1,0 +1,71 @@
+#include "sources/hot97.h"
+
+#include "sources/chart_source.h"
+#include "sources/hosts.h"
+#include "sources/int16.h"
+#include "sources/text_ops.h"
+#include "text/markers.h"
+
+namespace vandrel {
+namespace {
+
+constexpr std::u16string_view cellMark = u"\u0001";
+constexpr std::u16string_view rowMark = u"\u0002";
+
+std::u16string CutRegion(std::u16string text)
+{
+    text = FindAfter(text, u"<!-- #BeginEditable \"concert calendar rows\" -->");
+    text = FindAfter(text, u"</tr>");
+    return CutBeforeFromSecond(std::move(text), u"<!-- #EndEditable -->");
+}
+
+// The trimmed lines, written one after the other.
+std::u16string JoinTrimmedLines(const std::u16string& text)
+{
+    auto lines = Split(text, u"\r\n");
+    ForEach16(0, static_cast<long long>(lines.size()) - 1, [&](std::int16_t i) {
+        lines[static_cast<std::size_t>(i)] = Trim(lines[static_cast<std::size_t>(i)]);
+    });
+    // Every line feed had its carriage return and went with the split, so joining the lines
+    // with CR LF and deleting every CR LF until none is left comes to plain concatenation.
+    std::u16string joined;
+    joined.reserve(text.size());
+    for (const auto& line : lines)
+        joined.append(line);
+    return joined;
+}
+
+} // namespace
+
+void ExtractHot97(std::u16string text, RowSink& rows)
+{
+    text = CutRegion(std::move(text));
+    text = ReplaceAllIgnoreCase(std::move(text), u"</td>", cellMark);
+    text = ReplaceAllIgnoreCase(std::move(text), u"</tr>", rowMark);
+    KillTags(text);
+    // Pages with bare line feeds must split into the same lines as CR LF pages; otherwise the
+    // whole region was one line whose cells kept their line feeds and indentation.
+    text = CrLfForBareLf(std::move(text));
+
+    const std::u16string joined = JoinTrimmedLines(text);
+    const auto rowStrings = Split(joined, rowMark);
+    const long long last = static_cast<long long>(rowStrings.size()) - 1;
+    ForEach16(0, last, [&](std::int16_t i) {
+        const std::u16string_view row = rowStrings[static_cast<std::size_t>(i)];
+        // The region's last row end is followed only by white space and tags, which leaves an
+        // empty last string on every normal page; it is no row.
+        if (i == last && row.empty())
+            return;
+        rows.AddRow(Parse(row, cellMark, 1));
+        rows.SetSubItem(1, Parse(row, cellMark, 3));
+        rows.SetSubItem(2, Parse(row, cellMark, 2));
+    });
+}
+
+const ChartSource Hot97Source = {
+    [](std::u16string_view) { return HttpAddress(hosts::Hot97, u"/music/playlist.aspx"); },
+    nullptr,
+    ExtractHot97,
+};
+
+} // namespace vandrel

@@ -1,0 +1,40 @@
+#include "sources/krock.h"
+
+#include "sources/chart_source.h"
+#include "sources/field_cursor.h"
+#include "sources/hosts.h"
+#include "sources/int16.h"
+#include "sources/text_ops.h"
+#include "text/markers.h"
+
+namespace vandrel {
+
+void ExtractKRock(std::u16string text, RowSink& rows)
+{
+    text = FindAfter(text, u"<!--END HEADER-->");
+    text = CutBeforeFromSecond(std::move(text), u"</table>");
+    text = FindAfter(text, u"</tr>");
+    KillTags(text);
+    // A line feed that already has its carriage return is left alone: pages with CR LF line
+    // ends would otherwise get CR CR LF, and every field would keep a stray carriage return.
+    text = CrLfForBareLf(std::move(text));
+    // Blank lines of any number collapse; a fixed number of halving passes left an empty field
+    // behind a long run, which ended the list early or shifted every later row.
+    text = CollapseCrLfRuns(std::move(text));
+
+    // A row is six lines, of which the first four are shown; the first line is never read.
+    FieldCursor fields(text, u"\r\n");
+    for (std::int16_t n = 2; !fields.Field(n).empty(); n = Add16(n, 6)) {
+        rows.AddRow(std::u16string(Trim(fields.Field(n))));
+        for (std::int16_t column = 1; column <= 3; ++column)
+            rows.SetSubItem(column, std::u16string(Trim(fields.Field(Add16(n, column)))));
+    }
+}
+
+const ChartSource KRockSource = {
+    [](std::u16string_view) { return HttpAddress(hosts::KRock, u"/krockmusic/"); },
+    nullptr,
+    ExtractKRock,
+};
+
+} // namespace vandrel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "sources/chart_source.h"
+#include "sources/row_sink.h"
+
+#include <string>
+
+namespace vandrel {
+
+// One source page of the window as the refresh cycle sees it: its "Get" button,
+// its list (the RowSink), its caption and choice, the status line and the download.
+class CyclePage : public RowSink
+{
+public:
+    virtual void SetGetEnabled(bool enabled) = 0;
+    virtual void SetStatus(const std::u16string& text) = 0;
+    virtual void ClearList() = 0;
+    virtual int RowCount() const = 0;
+    // The drop-down item chosen on the page; empty on pages without one.
+    virtual std::u16string Choice() const = 0;
+    virtual void SetCaption(const std::u16string& caption) = 0;
+    // Fetches the address and returns the page text; empty when nothing arrived.
+    virtual std::u16string Download(const std::u16string& address) = 0;
+    // Seconds with one decimal, written the way the user's locale writes numbers.
+    virtual std::u16string FormatSeconds(double seconds) const = 0;
+};
+
+// What every "Get" button runs: empty the list, download the source's page, cut
+// the rows out of it, and report the time taken and the rows found, or the failure.
+void RunRefreshCycle(CyclePage& page, const ChartSource& source);
+
+} // namespace vandrel

@@ -1,0 +1,226 @@
+#include "sources/text_ops.h"
+
+#include "text/failure.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace vandrel {
+namespace {
+
+char16_t FoldAscii(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+bool SameIgnoringCase(char16_t a, char16_t b)
+{
+    return FoldAscii(a) == FoldAscii(b);
+}
+
+// A plain loop over the possible starts: on tag-dense pages the first character of a marker
+// ("<") comes every few characters, so skipping ahead by blocks does not pay.
+template <typename Same>
+std::size_t FindWith(std::u16string_view text, std::u16string_view marker, std::size_t from,
+                     char16_t first, char16_t otherFirst, Same same)
+{
+    if (marker.size() > text.size())
+        return std::u16string_view::npos;
+    const std::size_t end = text.size() - marker.size() + 1;
+    const std::u16string_view rest = marker.substr(1);
+    for (std::size_t at = from; at < end; ++at) {
+        const char16_t c = text[at];
+        if ((c == first || c == otherFirst) &&
+            std::equal(rest.begin(), rest.end(), text.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                       same))
+            return at;
+    }
+    return std::u16string_view::npos;
+}
+
+std::size_t Find(std::u16string_view text, std::u16string_view marker, std::size_t from)
+{
+    if (marker.empty())
+        return from <= text.size() ? from : std::u16string_view::npos;
+    return FindWith(text, marker, from, marker.front(), marker.front(), std::equal_to<>());
+}
+
+std::size_t FindIgnoreCase(std::u16string_view text, std::u16string_view marker, std::size_t from)
+{
+    if (marker.empty())
+        return from <= text.size() ? from : std::u16string_view::npos;
+    const char16_t lower = FoldAscii(marker.front());
+    const char16_t upper =
+        lower >= u'a' && lower <= u'z' ? static_cast<char16_t>(lower - u'a' + u'A') : lower;
+    return FindWith(text, marker, from, lower, upper, SameIgnoringCase);
+}
+
+// Rewrites `text` in place when the replacement is no longer than what it replaces: the part
+// still to be searched then always lies behind the part written.
+template <typename Find>
+std::u16string ReplaceWith(std::u16string text, std::u16string_view from, std::u16string_view to,
+                           Find find)
+{
+    if (from.empty())
+        return text;
+    if (to.size() > from.size()) {
+        std::u16string result;
+        result.reserve(text.size());
+        std::size_t done = 0;
+        for (auto hit = find(text, done); hit != std::u16string_view::npos;
+             hit = find(text, done)) {
+            result.append(text, done, hit - done).append(to);
+            done = hit + from.size();
+        }
+        return result.append(text, done);
+    }
+    auto write = text.begin();
+    std::size_t done = 0;
+    for (auto hit = find(text, done); hit != std::u16string_view::npos; hit = find(text, done)) {
+        write = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done),
+                          text.begin() + static_cast<std::ptrdiff_t>(hit), write);
+        write = std::copy(to.begin(), to.end(), write);
+        done = hit + from.size();
+    }
+    write = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done), text.end(), write);
+    text.erase(write, text.end());
+    return text;
+}
+
+} // namespace
+
+std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to)
+{
+    return ReplaceWith(std::move(text), from, to,
+                       [&](std::u16string_view t, std::size_t at) { return Find(t, from, at); });
+}
+
+std::u16string ReplaceAllIgnoreCase(std::u16string text, std::u16string_view from,
+                                    std::u16string_view to)
+{
+    return ReplaceWith(std::move(text), from, to, [&](std::u16string_view t, std::size_t at) {
+        return FindIgnoreCase(t, from, at);
+    });
+}
+
+std::u16string RemoveChars(std::u16string text, std::u16string_view drop)
+{
+    const char16_t highest = drop.empty() ? 0 : *std::ranges::max_element(drop);
+    const auto dropped = std::remove_if(text.begin(), text.end(), [&](char16_t c) {
+        return c <= highest && drop.find(c) != std::u16string_view::npos;
+    });
+    text.erase(dropped, text.end());
+    return text;
+}
+
+std::u16string CrLfForBareLf(std::u16string text)
+{
+    const auto bare = [&](std::size_t i) {
+        return text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r');
+    };
+    std::size_t first = 0;
+    while (first < text.size() && !bare(first))
+        ++first;
+    if (first == text.size())
+        return text;
+    std::u16string result;
+    result.reserve(text.size());
+    result.append(text, 0, first);
+    for (std::size_t i = first; i < text.size(); ++i) {
+        if (bare(i))
+            result.push_back(u'\r');
+        result.push_back(text[i]);
+    }
+    return result;
+}
+
+std::u16string CollapseCrLfRuns(std::u16string text)
+{
+    constexpr std::u16string_view crLf = u"\r\n";
+    const std::u16string_view read = text;
+    std::size_t write = 0;
+    for (std::size_t i = 0; i < read.size();) {
+        if (read.substr(i, 2) != crLf) {
+            text[write++] = read[i++];
+            continue;
+        }
+        text[write++] = u'\r';
+        text[write++] = u'\n';
+        while (read.substr(i, 2) == crLf)
+            i += 2;
+    }
+    text.resize(write);
+    return text;
+}
+
+std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_view delimiter)
+{
+    std::vector<std::u16string_view> pieces;
+    if (text.empty())
+        return pieces;
+    if (delimiter.empty())
+        return {text};
+    std::size_t start = 0;
+    for (std::size_t hit = Find(text, delimiter, 0); hit != std::u16string_view::npos;
+         hit = Find(text, delimiter, start)) {
+        pieces.push_back(text.substr(start, hit - start));
+        start = hit + delimiter.size();
+    }
+    pieces.push_back(text.substr(start));
+    return pieces;
+}
+
+std::u16string_view Trim(std::u16string_view text)
+{
+    const std::size_t first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+std::u16string CutFrom(std::u16string text, std::u16string_view marker)
+{
+    const std::size_t hit = FindIgnoreCase(text, marker, 0);
+    if (hit == std::u16string_view::npos)
+        throw Failure::invalidArgument();
+    text.erase(0, hit);
+    return text;
+}
+
+std::u16string CutBeforeFromSecond(std::u16string text, std::u16string_view marker)
+{
+    const std::size_t hit = FindIgnoreCase(text, marker, 1);
+    if (hit == std::u16string_view::npos)
+        throw Failure::invalidArgument();
+    text.resize(hit);
+    return text;
+}
+
+std::u16string HttpAddress(std::u16string_view host, std::u16string_view path)
+{
+    return std::u16string(u"http://").append(host).append(path);
+}
+
+std::u16string ToLower(std::u16string_view text)
+{
+    struct Capitals
+    {
+        char16_t first, last, shift;
+    };
+    static constexpr Capitals ranges[] = {
+        {u'A', u'Z', 0x20},           {u'\u00C0', u'\u00D6', 0x20}, {u'\u00D8', u'\u00DE', 0x20},
+        {u'\u0391', u'\u03A1', 0x20}, {u'\u03A3', u'\u03AB', 0x20}, {u'\u0400', u'\u040F', 0x50},
+        {u'\u0410', u'\u042F', 0x20}};
+    std::u16string result(text);
+    for (char16_t& c : result) {
+        for (const Capitals& r : ranges) {
+            if (c >= r.first && c <= r.last) {
+                c = static_cast<char16_t>(c + r.shift);
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+} // namespace vandrel

@@ -1,0 +1,63 @@
+#include "tools/sample-server/catalog.h"
+
+#include <array>
+
+namespace vandrel::sample {
+namespace {
+
+constexpr std::array<Genre, 19> GenreTable = {{
+    {"alt", "Alternative", Style::Rock, 10, 10},
+    {"blues", "Blues", Style::Jazz, 10, 0},
+    {"catalog", "Catalog", Style::Pop, 10, 10},
+    {"celtic", "Celtic", Style::Roots, 10, 0},
+    {"country", "Country", Style::Country, 14, 10},
+    {"folk", "Folk", Style::Roots, 10, 0},
+    {"gospel", "Gospel", Style::Gospel, 10, 10},
+    {"hiphop", "Hip-Hop", Style::Urban, 12, 0},
+    {"jazz", "Jazz", Style::Jazz, 10, 10},
+    {"latin", "Latin", Style::Latin, 10, 10},
+    {"metal", "Metal", Style::Rock, 10, 0},
+    {"pop", "Pop", Style::Pop, 12, 12},
+    {"reggae", "Reggae", Style::Roots, 10, 0},
+    {"rnb", "R&amp;B", Style::Urban, 10, 0},
+    {"rock", "Rock", Style::Rock, 15, 12},
+    {"soundtrack", "Soundtrack", Style::Score, 10, 10},
+    {"techno", "Techno", Style::Dance, 10, 10},
+    {"urban", "Urban", Style::Urban, 0, 15},
+    {"world", "World", Style::Roots, 10, 10},
+}};
+
+constexpr std::array<Chart, 12> ChartTable = {{
+    {"adult", "Adult Top 40", Style::Pop, 30},
+    {"contemporary", "Adult Contemporary", Style::Pop, 25},
+    {"country", "Hot Country Singles &amp; Tracks", Style::Country, 40},
+    {"dance", "Hot Dance Music/Club Play", Style::Dance, 35},
+    {"dance_radio", "Hot Dance Radio Airplay", Style::Dance, 25},
+    {"digital", "Hot Digital Tracks", Style::Pop, 30},
+    {"hot100", "The Billboard Hot 100", Style::Pop, 50},
+    {"latintracks", "Hot Latin Tracks", Style::Latin, 30},
+    {"mainstream", "Mainstream Rock Tracks", Style::Rock, 30},
+    {"modern", "Modern Rock Tracks", Style::Rock, 30},
+    {"rap", "Hot Rap Tracks", Style::Urban, 25},
+    {"rnb", "Hot R&amp;B/Hip-Hop Singles &amp; Tracks", Style::Urban, 40},
+}};
+
+} // namespace
+
+std::span<const Genre> Genres()
+{
+    return GenreTable;
+}
+
+std::span<const Chart> Charts()
+{
+    return ChartTable;
+}
+
+std::string ChartPath(std::string_view key)
+{
+    return std::string("/bb/charts/") + (key == "hot100" ? "" : "airplay/") + std::string(key) +
+           ".jsp";
+}
+
+} // namespace vandrel::sample

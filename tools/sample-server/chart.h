@@ -1,0 +1,26 @@
+#pragma once
+
+#include "tools/sample-server/dice.h"
+#include "tools/sample-server/names.h"
+
+#include <string>
+#include <vector>
+
+namespace vandrel::sample {
+
+// One place of an invented chart.
+struct Entry
+{
+    int thisWeek = 0;
+    int lastWeek = 0; // 0 for a new entry
+    int weeks = 1;
+    int peak = 0;
+    std::string artist;
+    std::string title;
+    std::string album;
+    std::string label;
+};
+
+std::vector<Entry> MakeChart(Dice& dice, int rows, Style style);
+
+} // namespace vandrel::sample

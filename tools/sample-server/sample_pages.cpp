@@ -1,0 +1,76 @@
+#include "tools/sample-server/sample_pages.h"
+
+#include "tools/sample-server/catalog.h"
+#include "tools/sample-server/site_pages.h"
+
+#include <functional>
+
+namespace vandrel::sample {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Route
+{
+    std::string path;
+    std::function<std::string(Dice&)> write;
+    std::chrono::milliseconds spread{0};
+};
+
+std::vector<Route> MakeRoutes()
+{
+    std::vector<Route> routes = {{"/krockmusic/", KRockPage},
+                                 {"/music/playlist.aspx", Hot97Page},
+                                 {"/vb/vandrel/index.asp", VersionPage},
+                                 {"/vb/vandrel/", HomePage}};
+    for (const auto& genre : Genres()) {
+        const bool changed = genre.key == ChangedAlbumGenre;
+        if (genre.albums > 0)
+            routes.push_back(
+                {"/music/topgen.html/genre=" + std::string(genre.key),
+                 [&genre, changed](Dice& dice) { return CddbAlbumsPage(dice, genre, changed); }});
+        if (genre.songs > 0)
+            routes.push_back({"/music/toptracks.html/genre=" + std::string(genre.key),
+                              [&genre](Dice& dice) { return CddbSongsPage(dice, genre); }});
+    }
+    for (const auto& chart : Charts()) {
+        if (chart.key != MissingChart)
+            routes.push_back({ChartPath(chart.key),
+                              [&chart](Dice& dice) { return BillboardPage(dice, chart); },
+                              chart.key == SlowChart ? 4s : 0s});
+    }
+    return routes;
+}
+
+const std::vector<Route>& Routes()
+{
+    static const std::vector<Route> routes = MakeRoutes();
+    return routes;
+}
+
+std::string Write(const Route& route)
+{
+    Dice dice = Dice::ForPage(route.path);
+    return route.write(dice);
+}
+
+} // namespace
+
+std::optional<Page> FindPage(std::string_view path)
+{
+    for (const auto& route : Routes()) {
+        if (route.path == path)
+            return Page{"text/html; charset=utf-8", Write(route), route.spread};
+    }
+    return std::nullopt;
+}
+
+std::vector<std::pair<std::string, std::string>> AllPages()
+{
+    std::vector<std::pair<std::string, std::string>> pages;
+    for (const auto& route : Routes())
+        pages.emplace_back(route.path, Write(route));
+    return pages;
+}
+
+} // namespace vandrel::sample
