@@ -3,7 +3,6 @@
 #include "text/failure.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace vandrel {
 namespace {
@@ -20,39 +19,24 @@ bool SameIgnoringCase(char16_t a, char16_t b)
 
 // A plain loop over the possible starts: on tag-dense pages the first character of a marker
 // ("<") comes every few characters, so skipping ahead by blocks does not pay.
-template <typename Same>
-std::size_t FindWith(std::u16string_view text, std::u16string_view marker, std::size_t from,
-                     char16_t first, char16_t otherFirst, Same same)
-{
-    if (marker.size() > text.size())
-        return std::u16string_view::npos;
-    const std::size_t end = text.size() - marker.size() + 1;
-    const std::u16string_view rest = marker.substr(1);
-    for (std::size_t at = from; at < end; ++at) {
-        const char16_t c = text[at];
-        if ((c == first || c == otherFirst) &&
-            std::equal(rest.begin(), rest.end(), text.begin() + static_cast<std::ptrdiff_t>(at) + 1,
-                       same))
-            return at;
-    }
-    return std::u16string_view::npos;
-}
-
-std::size_t Find(std::u16string_view text, std::u16string_view marker, std::size_t from)
-{
-    if (marker.empty())
-        return from <= text.size() ? from : std::u16string_view::npos;
-    return FindWith(text, marker, from, marker.front(), marker.front(), std::equal_to<>());
-}
-
 std::size_t FindIgnoreCase(std::u16string_view text, std::u16string_view marker, std::size_t from)
 {
     if (marker.empty())
         return from <= text.size() ? from : std::u16string_view::npos;
+    if (marker.size() > text.size())
+        return std::u16string_view::npos;
     const char16_t lower = FoldAscii(marker.front());
     const char16_t upper =
         lower >= u'a' && lower <= u'z' ? static_cast<char16_t>(lower - u'a' + u'A') : lower;
-    return FindWith(text, marker, from, lower, upper, SameIgnoringCase);
+    const std::u16string_view rest = marker.substr(1);
+    const std::size_t end = text.size() - marker.size() + 1;
+    for (std::size_t at = from; at < end; ++at) {
+        const char16_t c = text[at];
+        if ((c == lower || c == upper) &&
+            std::ranges::equal(rest, text.substr(at + 1, rest.size()), SameIgnoringCase))
+            return at;
+    }
+    return std::u16string_view::npos;
 }
 
 // Rewrites `text` in place when the replacement is no longer than what it replaces: the part
@@ -92,7 +76,7 @@ std::u16string ReplaceWith(std::u16string text, std::u16string_view from, std::u
 std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to)
 {
     return ReplaceWith(std::move(text), from, to,
-                       [&](std::u16string_view t, std::size_t at) { return Find(t, from, at); });
+                       [&](std::u16string_view t, std::size_t at) { return t.find(from, at); });
 }
 
 std::u16string ReplaceAllIgnoreCase(std::u16string text, std::u16string_view from,
@@ -161,8 +145,8 @@ std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_
     if (delimiter.empty())
         return {text};
     std::size_t start = 0;
-    for (std::size_t hit = Find(text, delimiter, 0); hit != std::u16string_view::npos;
-         hit = Find(text, delimiter, start)) {
+    for (std::size_t hit = text.find(delimiter); hit != std::u16string_view::npos;
+         hit = text.find(delimiter, start)) {
         pieces.push_back(text.substr(start, hit - start));
         start = hit + delimiter.size();
     }

@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdint>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace vandrel {
 namespace reference {

@@ -60,8 +60,6 @@ std::u16string FindAfter(std::u16string_view Text, std::u16string_view Search)
     return std::u16string(found + static_cast<std::ptrdiff_t>(Search.size()), Text.end());
 }
 
-// An empty Search is taken to occur just past the end, so the whole Text comes back, as
-// FindAfter gives the whole Text for it.
 std::u16string FindBefore(std::u16string_view Text, std::u16string_view Search)
 {
     const auto found =
@@ -71,8 +69,9 @@ std::u16string FindBefore(std::u16string_view Text, std::u16string_view Search)
     return std::u16string(Text.begin(), found);
 }
 
-// One pass over the text: the marks before the first "<" never change when a tag is cut out
-// after them, so each "<" is met once, at the position the text as stripped so far gives it.
+// One pass: what lies before the first "<" holds no "<", so after a tag is cut out the search
+// for the next one can resume behind it. Positions count in the text as stripped so far, which
+// is what is kept followed by the rest from the current tag on.
 std::u16string KillTags(std::u16string& Data)
 {
     const std::u16string text = blankNbsp(Data);

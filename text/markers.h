@@ -10,9 +10,11 @@
 namespace vandrel {
 
 // The text after the first occurrence of Search (case-insensitive); empty when there is none.
+// An empty Search gives the whole Text.
 std::u16string FindAfter(std::u16string_view Text, std::u16string_view Search);
 
 // The text before the last occurrence of Search (case-insensitive); empty when there is none.
+// An empty Search gives the whole Text, as in FindAfter.
 std::u16string FindBefore(std::u16string_view Text, std::u16string_view Search);
 
 // Turns every "&nbsp;" (any case) into a blank, then removes every <...> tag.

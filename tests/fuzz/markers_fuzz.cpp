@@ -10,9 +10,8 @@
 // Byte 0 is Parse's field number, byte 1 picks the marker and delimiter; every further byte
 // adds a piece of markup, letters up to a length just short of the 16-bit limit, a long run of
 // letters, or a raw character made of the two bytes after it.
+namespace vandrel {
 namespace {
-
-using namespace vandrel;
 
 // Every 16-bit limit lies below this length; longer texts only slow the literal routines.
 constexpr std::size_t longestText = 40000;
@@ -57,12 +56,10 @@ void expectSame(bool same, const char* routine)
     }
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+void checkMarkers(const std::uint8_t* data, std::size_t size)
 {
     if (size < 2)
-        return 0;
+        return;
     const auto num = static_cast<std::int16_t>(static_cast<std::int8_t>(data[0]));
     const std::u16string marker(markers[data[1] % std::size(markers)]);
     const std::u16string text = decode(data + 2, size - 2);
@@ -78,5 +75,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "Parse");
     expectSame(FindAfter(text, marker) == reference::FindAfter(text, marker), "FindAfter");
     expectSame(FindBefore(text, marker) == reference::FindBefore(text, marker), "FindBefore");
+}
+
+} // namespace
+} // namespace vandrel
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    vandrel::checkMarkers(data, size);
     return 0;
 }
