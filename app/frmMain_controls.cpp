@@ -1,4 +1,5 @@
 // The window's controls, as they were laid out at design time.
+#include "app/KeyboardLink.h"
 #include "app/TabStrip.h"
 #include "app/frmMain.h"
 #include "app/widgets.h"
@@ -58,6 +59,15 @@ void frmMain::createControls()
                                twips(120, 5520, 6795, 435));
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTabOrder();
+
+    // Buttons, frames and labels are announced by their captions, the lists by their column
+    // titles; these controls have neither. The status line keeps its text as its name, so
+    // that every new status is read out.
+    tabChoose->setAccessibleName(QStringLiteral("Pages"));
+    cmbCDDB->setAccessibleName(QStringLiteral("Genre"));
+    cmbCDDBSongs->setAccessibleName(QStringLiteral("Genre"));
+    cmbCharts->setAccessibleName(QStringLiteral("Chart"));
+    lblStatus->setAccessibleDescription(QStringLiteral("Status"));
 }
 
 QGroupBox* frmMain::createPage(int index, const QString& caption)
@@ -160,6 +170,8 @@ void frmMain::createAboutPage()
     highlighted.setBold(true);
     const int linkWidth = QFontMetrics(highlighted).horizontalAdvance(lblWebPage->text()) + 8;
     widgets::growAround(lblWebPage, QSize(linkWidth, lblWebPage->height()));
+    connect(new KeyboardLink(lblWebPage), &KeyboardLink::activated, this,
+            &frmMain::lblWebPage_Click);
 
     chkUpdate = new QCheckBox(QStringLiteral("Check Version?"), page);
     chkUpdate->setObjectName(QStringLiteral("chkUpdate"));
@@ -169,9 +181,10 @@ void frmMain::createAboutPage()
 
 void frmMain::setTabOrder()
 {
-    QWidget* const order[] = {tabChoose, lstKrock,     cmdGet,    lstCDDB,      cmbCDDB,
-                              cmdCDDB,   cmdCDDBSongs, lstCharts, cmbCharts,    cmdCharts,
-                              cmdHot97,  lstHot97,     chkUpdate, cmbCDDBSongs, lstCDDBSongs};
+    QWidget* const order[] = {tabChoose, lstKrock,  cmdGet,       lstCDDB,
+                              cmbCDDB,   cmdCDDB,   cmdCDDBSongs, lstCharts,
+                              cmbCharts, cmdCharts, lblWebPage,   cmdHot97,
+                              lstHot97,  chkUpdate, cmbCDDBSongs, lstCDDBSongs};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -1,10 +1,63 @@
 #include "app/frmMain.h"
+#include "app/version.h"
+#include "sources/hosts.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+namespace {
+
+void identifyTheProgram()
+{
+    using namespace vandrel;
+    QCoreApplication::setApplicationName(QLatin1String(version::ProductName));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
+    QCoreApplication::setOrganizationDomain(
+        QString::fromStdU16String(std::u16string(hosts::Website)));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vandrel.Vandrel"));
+}
+
+void describeOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Shows the current top songs and albums of four music sources on the web."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// --help and --version only print a text: they need no window system.
+bool asksOnlyForText(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.parse(arguments);
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"));
+}
+
+// Prints the help or the version and exits when asked to, and refuses unknown options.
+void readCommandLine(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    identifyTheProgram();
+    // Answered before a display is opened, so they also work on a machine without one.
+    if (asksOnlyForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        readCommandLine(app);
+    }
     QApplication app(argc, argv);
+    readCommandLine(app);
     vandrel::frmMain window;
     window.show();
     return app.exec();

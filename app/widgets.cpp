@@ -1,5 +1,7 @@
 #include "app/widgets.h"
 
+#include "app/ListCopy.h"
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -35,11 +37,13 @@ QTreeWidget* list(QWidget* parent, const QString& name, QRect geometry,
     for (const auto& column : columns)
         titles << QString::fromLatin1(column.first);
     view->setHeaderLabels(titles);
+    view->setAccessibleName(titles.join(QStringLiteral(", ")));
     view->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     view->header()->setStretchLastSection(false);
     int i = 0;
     for (const auto& column : columns)
         view->setColumnWidth(i++, px(column.second));
+    addCopyActions(view);
     return view;
 }
 

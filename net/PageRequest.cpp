@@ -3,12 +3,27 @@
 #include "text/failure.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace vandrel {
 
+namespace {
+
+// The busy cursor over the application for as long as it lives, however the wait ends.
+class BusyCursor
+{
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
 PageRequest::PageRequest(TransferControl& inetGet, TransferMonitor& monitor, QWidget* dialogParent)
-    : inetGet_(inetGet), monitor_(monitor), dialogParent_(dialogParent)
+    : QObject(dialogParent), inetGet_(inetGet), monitor_(monitor), dialogParent_(dialogParent)
 {
     connect(&inetGet_, &TransferControl::StateChanged, this, [this](int state) {
         if (state == 11 || state == 12)
@@ -27,6 +42,7 @@ void PageRequest::GetURL(const QString& url)
         showRefusal(failure.number(), QString::fromStdString(failure.description()));
         return;
     }
+    const BusyCursor busy;
     // Blocking until an event arrives keeps a long wait off the processor; the
     // transfer's own signals are events too, so every state still gets through.
     while (inetGet_.StillExecuting())

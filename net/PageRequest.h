@@ -16,6 +16,7 @@ class PageRequest : public QObject
 {
     Q_OBJECT
 public:
+    // `dialogParent` holds the message box and owns the request.
     PageRequest(TransferControl& inetGet, TransferMonitor& monitor, QWidget* dialogParent);
 
     // Returns when the transfer has ended; PageText then holds the page, or is empty.

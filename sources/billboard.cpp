@@ -1,6 +1,7 @@
 #include "sources/billboard.h"
 
 #include "sources/chart_source.h"
+#include "sources/field_cursor.h"
 #include "sources/hosts.h"
 #include "sources/int16.h"
 #include "sources/text_ops.h"
@@ -11,17 +12,21 @@ namespace {
 
 constexpr std::u16string_view rowMark = u"\u0001";
 constexpr std::u16string_view cellMark = u"\u0002";
+// Cell and row ends cannot overlap, so one pass marks both.
+constexpr Replacement cellAndRowMarks[] = {{u"</td>", cellMark}, {u"</tr>", rowMark}};
 
 void AddChartRow(std::u16string_view piece, RowSink& rows)
 {
-    const auto cell = [&](std::int16_t number) { return Parse(piece, cellMark, number); };
-    rows.AddRow(RemoveChars(cell(1), u"\n"));
-    rows.SetSubItem(1, cell(2));
-    rows.SetSubItem(2, cell(3));
+    // The cells are read in rising order, so the cursor never rescans the row.
+    FieldCursor cells(piece, cellMark);
+    rows.AddRow(RemoveChars(cells.Field(1), u"\n"));
+    rows.SetSubItem(1, cells.Field(2));
+    rows.SetSubItem(2, cells.Field(3));
     // The fourth cell reads "Song, Artist" with the label on a second line.
-    rows.SetSubItem(3, Parse(Parse(cell(4), u",", 2), u"\n", 1));
-    rows.SetSubItem(4, RemoveChars(Parse(cell(4), u",", 1), u"\n"));
-    rows.SetSubItem(5, cell(5));
+    const std::u16string songAndArtist = cells.Field(4);
+    rows.SetSubItem(3, Parse(Parse(songAndArtist, u",", 2), u"\n", 1));
+    rows.SetSubItem(4, RemoveChars(Parse(songAndArtist, u",", 1), u"\n"));
+    rows.SetSubItem(5, cells.Field(5));
 }
 
 std::u16string Address(std::u16string_view chart)
@@ -41,10 +46,8 @@ std::u16string Caption(std::u16string_view chart)
 
 void ExtractBillboard(std::u16string text, RowSink& rows)
 {
-    text = CutFrom(std::move(text), u"Peak<br>Position");
-    text = CutBeforeFromSecond(std::move(text), u"</table>");
-    text = ReplaceAll(std::move(text), u"</td>", cellMark);
-    text = ReplaceAll(std::move(text), u"</tr>", rowMark);
+    text = std::u16string(CutBeforeFromSecond(CutFrom(text, u"Peak<br>Position"), u"</table>"));
+    text = ReplaceEach(std::move(text), cellAndRowMarks);
     KillTags(text);
     text = ReplaceAll(std::move(text), u"\r\n\r\n", u"\r\n");
     text = ReplaceAll(std::move(text), u"\r\n\r\n", u"\r\n");

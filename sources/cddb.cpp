@@ -7,6 +7,7 @@
 #include "text/markers.h"
 
 #include <array>
+#include <vector>
 
 namespace vandrel {
 namespace {
@@ -21,20 +22,22 @@ constexpr std::array<std::int16_t, 2> albumParts = {1, 2};
 constexpr std::array<std::u16string_view, 2> songSeparators = {u"</A> : <a", u"</span> - <a"};
 constexpr std::array<std::int16_t, 3> songParts = {2, 1, 3};
 
-std::u16string CutTable(std::u16string text)
+std::u16string CutTable(std::u16string_view text)
 {
-    text = FindAfter(text, u"Artist : Album");
-    text = FindAfter(text, u"</tr>");
-    return CutBeforeFromSecond(std::move(text), u"<span class=\"bold\">");
+    const std::u16string_view rows = AfterFirst(AfterFirst(text, u"Artist : Album"), u"</tr>");
+    return std::u16string(CutBeforeFromSecond(rows, u"<span class=\"bold\">"));
 }
 
 std::u16string MarkAndStrip(std::u16string text, const CddbLayout& layout)
 {
+    // Removing line breaks can join a marker, so it comes first. Cell ends, row ends and part
+    // separators cannot overlap one another, and the marks put in hold none of them, so one
+    // pass replaces them all.
     text = RemoveChars(std::move(text), u"\r\n\t");
-    text = ReplaceAll(std::move(text), u"</td>", cellMark);
-    text = ReplaceAll(std::move(text), u"</tr>", rowMark);
+    std::vector<Replacement> marks = {{u"</td>", cellMark}, {u"</tr>", rowMark}};
     for (const std::u16string_view separator : layout.partSeparators)
-        text = ReplaceAll(std::move(text), separator, partMarkAndLink);
+        marks.push_back({separator, partMarkAndLink});
+    text = ReplaceEach(std::move(text), marks);
     KillTags(text);
     return ReplaceAll(std::move(text), u"&nbsp;", u"");
 }
@@ -58,16 +61,17 @@ const CddbLayout CddbSongs = {u"Digital Top Ten Songs (", u"/music/toptracks.htm
 
 void ExtractCddb(std::u16string text, const CddbLayout& layout, RowSink& rows)
 {
-    text = MarkAndStrip(CutTable(std::move(text)), layout);
+    text = MarkAndStrip(CutTable(text), layout);
     const auto pieces = Split(text, rowMark);
     // What follows the last row end is never a row.
     const long long last = static_cast<long long>(pieces.size()) - 2;
     ForEach16(0, last, [&](std::int16_t i) {
         const std::u16string_view piece = pieces[static_cast<std::size_t>(i)];
         rows.AddRow(Parse(piece, cellMark, 1));
+        const std::u16string parts = Parse(piece, cellMark, 2);
         std::int16_t column = 1;
         for (const std::int16_t part : layout.subItemParts)
-            rows.SetSubItem(column++, Parse(Parse(piece, cellMark, 2), partMark, part));
+            rows.SetSubItem(column++, Parse(parts, partMark, part));
     });
 }
 

@@ -11,12 +11,14 @@ namespace {
 
 constexpr std::u16string_view cellMark = u"\u0001";
 constexpr std::u16string_view rowMark = u"\u0002";
+// Cell and row ends cannot overlap, so one pass marks both.
+constexpr Replacement cellAndRowMarks[] = {{u"</td>", cellMark}, {u"</tr>", rowMark}};
 
-std::u16string CutRegion(std::u16string text)
+std::u16string CutRegion(std::u16string_view text)
 {
-    text = FindAfter(text, u"<!-- #BeginEditable \"concert calendar rows\" -->");
-    text = FindAfter(text, u"</tr>");
-    return CutBeforeFromSecond(std::move(text), u"<!-- #EndEditable -->");
+    const std::u16string_view region = AfterFirst(
+        AfterFirst(text, u"<!-- #BeginEditable \"concert calendar rows\" -->"), u"</tr>");
+    return std::u16string(CutBeforeFromSecond(region, u"<!-- #EndEditable -->"));
 }
 
 // The trimmed lines, written one after the other.
@@ -39,9 +41,8 @@ std::u16string JoinTrimmedLines(const std::u16string& text)
 
 void ExtractHot97(std::u16string text, RowSink& rows)
 {
-    text = CutRegion(std::move(text));
-    text = ReplaceAllIgnoreCase(std::move(text), u"</td>", cellMark);
-    text = ReplaceAllIgnoreCase(std::move(text), u"</tr>", rowMark);
+    text = CutRegion(text);
+    text = ReplaceEachIgnoreCase(std::move(text), cellAndRowMarks);
     KillTags(text);
     // Pages with bare line feeds must split into the same lines as CR LF pages; otherwise the
     // whole region was one line whose cells kept their line feeds and indentation.

@@ -11,9 +11,9 @@ namespace vandrel {
 
 void ExtractKRock(std::u16string text, RowSink& rows)
 {
-    text = FindAfter(text, u"<!--END HEADER-->");
-    text = CutBeforeFromSecond(std::move(text), u"</table>");
-    text = FindAfter(text, u"</tr>");
+    const std::u16string_view list =
+        CutBeforeFromSecond(AfterFirst(text, u"<!--END HEADER-->"), u"</table>");
+    text = std::u16string(AfterFirst(list, u"</tr>"));
     KillTags(text);
     // A line feed that already has its carriage return is left alone: pages with CR LF line
     // ends would otherwise get CR CR LF, and every field would keep a stray carriage return.

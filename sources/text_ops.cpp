@@ -3,6 +3,7 @@
 #include "text/failure.h"
 
 #include <algorithm>
+#include <array>
 
 namespace vandrel {
 namespace {
@@ -10,6 +11,11 @@ namespace {
 char16_t FoldAscii(char16_t c)
 {
     return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+char16_t UpperAscii(char16_t c)
+{
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
 }
 
 bool SameIgnoringCase(char16_t a, char16_t b)
@@ -26,24 +32,95 @@ std::size_t FindIgnoreCase(std::u16string_view text, std::u16string_view marker,
     if (marker.size() > text.size())
         return std::u16string_view::npos;
     const char16_t lower = FoldAscii(marker.front());
-    const char16_t upper =
-        lower >= u'a' && lower <= u'z' ? static_cast<char16_t>(lower - u'a' + u'A') : lower;
+    const char16_t upper = UpperAscii(lower);
     const std::u16string_view rest = marker.substr(1);
+    const std::size_t last = rest.size();
     const std::size_t end = text.size() - marker.size() + 1;
     for (std::size_t at = from; at < end; ++at) {
         const char16_t c = text[at];
-        if ((c == lower || c == upper) &&
+        // Testing the last character first rules out most starts of other tags at once.
+        if ((c == lower || c == upper) && SameIgnoringCase(text[at + last], marker.back()) &&
             std::ranges::equal(rest, text.substr(at + 1, rest.size()), SameIgnoringCase))
             return at;
     }
     return std::u16string_view::npos;
 }
 
+// Where the next occurrence of any `from` of a set starts, and which one it is.
+struct Hit
+{
+    std::size_t at = std::u16string_view::npos;
+    const Replacement* replacement = nullptr;
+};
+
+template <typename Same> class AnyMarker
+{
+public:
+    AnyMarker(std::span<const Replacement> set, Same same) : set_(set), same_(same)
+    {
+        for (const Replacement& r : set_) {
+            for (const char16_t c : {FoldAscii(r.from.front()), UpperAscii(r.from.front())}) {
+                lowest_ = std::min(lowest_, c);
+                highest_ = std::max(highest_, c);
+            }
+        }
+    }
+
+    Hit Find(std::u16string_view text, std::size_t from) const
+    {
+        for (std::size_t at = from; at < text.size(); ++at) {
+            if (text[at] < lowest_ || text[at] > highest_)
+                continue;
+            for (const Replacement& r : set_) {
+                if (std::ranges::equal(r.from, text.substr(at, r.from.size()), same_))
+                    return {at, &r};
+            }
+        }
+        return {};
+    }
+
+private:
+    std::span<const Replacement> set_;
+    Same same_;
+    // Every first character of a marker, in either case, lies in between: most characters of a
+    // page are ruled out by this alone.
+    char16_t lowest_ = u'\uFFFF';
+    char16_t highest_ = 0;
+};
+
+template <typename Same>
+std::u16string ReplaceEachWith(std::u16string text, std::span<const Replacement> set, Same same)
+{
+    const AnyMarker markers(set, same);
+    auto write = text.begin();
+    std::size_t done = 0;
+    for (Hit hit = markers.Find(text, 0); hit.replacement; hit = markers.Find(text, done)) {
+        write = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done),
+                          text.begin() + static_cast<std::ptrdiff_t>(hit.at), write);
+        write = std::copy(hit.replacement->to.begin(), hit.replacement->to.end(), write);
+        done = hit.at + hit.replacement->from.size();
+    }
+    write = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done), text.end(), write);
+    text.erase(write, text.end());
+    return text;
+}
+
+} // namespace
+
+std::u16string ReplaceEach(std::u16string text, std::span<const Replacement> replacements)
+{
+    return ReplaceEachWith(std::move(text), replacements, std::equal_to<>());
+}
+
+std::u16string ReplaceEachIgnoreCase(std::u16string text, std::span<const Replacement> replacements)
+{
+    return ReplaceEachWith(std::move(text), replacements,
+                           [](char16_t a, char16_t b) { return SameIgnoringCase(a, b); });
+}
+
 // Rewrites `text` in place when the replacement is no longer than what it replaces: the part
 // still to be searched then always lies behind the part written.
-template <typename Find>
-std::u16string ReplaceWith(std::u16string text, std::u16string_view from, std::u16string_view to,
-                           Find find)
+std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to)
 {
     if (from.empty())
         return text;
@@ -51,8 +128,8 @@ std::u16string ReplaceWith(std::u16string text, std::u16string_view from, std::u
         std::u16string result;
         result.reserve(text.size());
         std::size_t done = 0;
-        for (auto hit = find(text, done); hit != std::u16string_view::npos;
-             hit = find(text, done)) {
+        for (auto hit = text.find(from, done); hit != std::u16string_view::npos;
+             hit = text.find(from, done)) {
             result.append(text, done, hit - done).append(to);
             done = hit + from.size();
         }
@@ -60,7 +137,8 @@ std::u16string ReplaceWith(std::u16string text, std::u16string_view from, std::u
     }
     auto write = text.begin();
     std::size_t done = 0;
-    for (auto hit = find(text, done); hit != std::u16string_view::npos; hit = find(text, done)) {
+    for (auto hit = text.find(from, done); hit != std::u16string_view::npos;
+         hit = text.find(from, done)) {
         write = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done),
                           text.begin() + static_cast<std::ptrdiff_t>(hit), write);
         write = std::copy(to.begin(), to.end(), write);
@@ -71,29 +149,22 @@ std::u16string ReplaceWith(std::u16string text, std::u16string_view from, std::u
     return text;
 }
 
-} // namespace
-
-std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to)
-{
-    return ReplaceWith(std::move(text), from, to,
-                       [&](std::u16string_view t, std::size_t at) { return t.find(from, at); });
-}
-
-std::u16string ReplaceAllIgnoreCase(std::u16string text, std::u16string_view from,
-                                    std::u16string_view to)
-{
-    return ReplaceWith(std::move(text), from, to, [&](std::u16string_view t, std::size_t at) {
-        return FindIgnoreCase(t, from, at);
-    });
-}
-
 std::u16string RemoveChars(std::u16string text, std::u16string_view drop)
 {
-    const char16_t highest = drop.empty() ? 0 : *std::ranges::max_element(drop);
-    const auto dropped = std::remove_if(text.begin(), text.end(), [&](char16_t c) {
-        return c <= highest && drop.find(c) != std::u16string_view::npos;
-    });
-    text.erase(dropped, text.end());
+    // A table for ASCII keeps the loop free of a branch on the character itself, which the
+    // line breaks and indents in every row of a page would keep mispredicting.
+    std::array<bool, 128> asciiDrop{};
+    for (const char16_t c : drop)
+        asciiDrop[c & 127] |= c < 128;
+    const bool dropsWide = std::ranges::any_of(drop, [](char16_t c) { return c >= 128; });
+    std::size_t write = 0;
+    for (const char16_t c : text) {
+        const bool dropped =
+            c < 128 ? asciiDrop[c] : dropsWide && drop.find(c) != std::u16string_view::npos;
+        text[write] = c;
+        write += !dropped;
+    }
+    text.resize(write);
     return text;
 }
 
@@ -162,22 +233,28 @@ std::u16string_view Trim(std::u16string_view text)
     return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
-std::u16string CutFrom(std::u16string text, std::u16string_view marker)
+std::u16string_view AfterFirst(std::u16string_view text, std::u16string_view marker)
+{
+    const std::size_t hit = FindIgnoreCase(text, marker, 0);
+    if (hit == std::u16string_view::npos)
+        return {};
+    return text.substr(hit + marker.size());
+}
+
+std::u16string_view CutFrom(std::u16string_view text, std::u16string_view marker)
 {
     const std::size_t hit = FindIgnoreCase(text, marker, 0);
     if (hit == std::u16string_view::npos)
         throw Failure::invalidArgument();
-    text.erase(0, hit);
-    return text;
+    return text.substr(hit);
 }
 
-std::u16string CutBeforeFromSecond(std::u16string text, std::u16string_view marker)
+std::u16string_view CutBeforeFromSecond(std::u16string_view text, std::u16string_view marker)
 {
     const std::size_t hit = FindIgnoreCase(text, marker, 1);
     if (hit == std::u16string_view::npos)
         throw Failure::invalidArgument();
-    text.resize(hit);
-    return text;
+    return text.substr(0, hit);
 }
 
 std::u16string HttpAddress(std::u16string_view host, std::u16string_view path)

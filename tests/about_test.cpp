@@ -1,9 +1,9 @@
 #include "app/frmMain.h"
 #include "net/HttpTransfer.h"
 #include "support/LoopbackServer.h"
+#include "support/UrlCatcher.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QNetworkProxy>
@@ -91,22 +91,11 @@ TEST_F(AboutPage, OnlyUnderlineIsTestedOnTheLink)
     EXPECT_FALSE(link()->font().bold());
 }
 
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 TEST_F(AboutPage, ClickOpensTheWebsiteAndKeepsTheLinkAsItWas)
 {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+    test::UrlCatcher catcher;
     moveOnto(link());
     QTest::mouseClick(link(), Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened[0].toString(), "http://vandrel.example.org/vb/vandrel/");
     EXPECT_TRUE(highlighted());
@@ -216,5 +205,3 @@ TEST_F(VersionCheck, UntickingDoesNothing)
 
 } // namespace
 } // namespace vandrel
-
-#include "about_test.moc"

@@ -225,7 +225,11 @@ INSTANTIATE_TEST_SUITE_P(
         KillTagsLimitCase{"NbspShortensFirst", u"&nbsp;" + letters(32763) + u"<>", false,
                           u" " + letters(32763)},
         KillTagsLimitCase{"FailureKeepsStrippingSoFar", u"&NBSP;<i>" + letters(32764) + u"<><b>",
-                          true, u" " + letters(32764) + u"<><b>"}),
+                          true, u" " + letters(32764) + u"<><b>"},
+        KillTagsLimitCase{"NbspInsideTagShortensIt", u"<&nbsp;" + letters(32763) + u">x", false,
+                          u"x"},
+        KillTagsLimitCase{"NbspInsideTagCloseAt32767", u"<&nbsp;" + letters(32764) + u">x", true,
+                          u"< " + letters(32764) + u">x"}),
     caseName<KillTagsLimitCase>);
 
 // Texts made of the pieces KillTags reacts to, so that tags, entities and split entities meet.

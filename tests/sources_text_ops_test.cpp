@@ -32,15 +32,43 @@ TEST(TextOps, ReplaceAllScansLeftToRightWithoutOverlaps)
     EXPECT_EQ(ReplaceAll(u"&nbsp;x&nbsp;&nbsp;", u"&nbsp;", u""), u"x");
 }
 
-TEST(TextOps, ReplaceAllIgnoreCaseFoldsAsciiLetters)
+TEST(TextOps, ReplaceEachEqualsOneReplaceAllPerReplacement)
 {
-    EXPECT_EQ(ReplaceAllIgnoreCase(u"x</TD>y</Td>z</td>", u"</td>", u"|"), u"x|y|z|");
-    EXPECT_EQ(ReplaceAllIgnoreCase(u"\u00C9\u00E9", u"\u00E9", u"e"), u"\u00C9e");
+    const Replacement marks[] = {{u"</td>", u"|"}, {u"</tr>", u"#"}, {u"</A> : <a", u"%<a"}};
+    for (const std::u16string text : {u"", u"</td>", u"a</td>b</tr>c</TD></A> : <a href></A> : <A",
+                                      u"</tr></td></t", u"<<</tr>"}) {
+        std::u16string oneByOne = text;
+        for (const Replacement& r : marks)
+            oneByOne = ReplaceAll(oneByOne, r.from, r.to);
+        EXPECT_EQ(ReplaceEach(text, marks), oneByOne) << text.size();
+    }
+}
+
+TEST(TextOps, ReplaceEachIgnoreCaseFoldsAsciiLetters)
+{
+    const Replacement marks[] = {{u"</td>", u"|"}, {u"</tr>", u"#"}};
+    EXPECT_EQ(ReplaceEachIgnoreCase(u"a</TD>b</tR>c</Td", marks), u"a|b#c</Td");
+    const Replacement letters[] = {{u"ab", u"-"}};
+    EXPECT_EQ(ReplaceEachIgnoreCase(u"xAbyaBzab", letters), u"x-y-z-");
+    EXPECT_EQ(ReplaceEach(u"xAbyaBzab", letters), u"xAbyaBz-");
+}
+
+TEST(TextOps, AfterFirstCutsLikeFindAfter)
+{
+    for (const auto& [text, marker] :
+         {std::pair<std::u16string, std::u16string>{u"abcABCx", u"ABC"},
+          {u"abc", u"x"},
+          {u"abc", u"bc"},
+          {u"abc", u""},
+          {u"", u""},
+          {u"<TR>a</Tr>b", u"</tr>"}})
+        EXPECT_EQ(AfterFirst(text, marker), FindAfter(text, marker)) << text.size();
 }
 
 TEST(TextOps, RemoveCharsDropsEveryListedCharacter)
 {
     EXPECT_EQ(RemoveChars(u"a\r\nb\tc\n", u"\r\n\t"), u"abc");
+    EXPECT_EQ(RemoveChars(u"a\u00E9b\u0100c\u0180", u"\u0100a"), u"\u00E9bc\u0180");
 }
 
 TEST(TextOps, CrLfForBareLfLeavesExistingPairs)

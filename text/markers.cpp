@@ -27,27 +27,80 @@ bool equalIgnoringCase(std::u16string_view x, std::u16string_view y)
     return std::equal(x.begin(), x.end(), y.begin(), y.end(), sameIgnoringCase);
 }
 
-std::u16string blankNbsp(std::u16string_view text)
+constexpr std::u16string_view nbsp = u"&nbsp;";
+
+bool nbspAt(std::u16string_view text, std::size_t at)
 {
-    static constexpr std::u16string_view nbsp = u"&nbsp;";
-    std::u16string blanked;
-    blanked.reserve(text.size());
-    std::size_t copied = 0;
-    for (auto at = text.find(u'&'); at != npos; at = text.find(u'&', at + 1)) {
-        if (equalIgnoringCase(text.substr(at, nbsp.size()), nbsp)) {
-            blanked.append(text.substr(copied, at - copied)).push_back(u' ');
-            copied = at + nbsp.size();
-        }
-    }
-    return blanked.append(text.substr(copied));
+    return equalIgnoringCase(text.substr(at, nbsp.size()), nbsp);
 }
 
-// open and close are 1-based positions in the text as stripped so far; close is 0 when the
-// tag is not closed. The position after the closing mark has to fit as well.
-bool tagOverflows(std::size_t open, std::size_t close)
+// The length of text once every "&nbsp;" in it is a blank.
+std::size_t blankedLength(std::u16string_view text)
 {
-    return open > maxPosition || close >= maxPosition;
+    std::size_t length = text.size();
+    for (auto at = text.find(u'&'); at != npos; at = text.find(u'&', at + 1))
+        length -= nbspAt(text, at) ? nbsp.size() - 1 : 0;
+    return length;
 }
+
+// open is the 1-based position of a tag's "<" in the text as stripped so far, tag the text
+// from that "<" up to its ">" or, for a tag that is not closed, to the end. The position after
+// the closing mark has to fit as well. Entities inside the tag count blanked, which only
+// matters near the limit: blanking never lengthens a text.
+bool tagOverflows(std::size_t open, std::u16string_view tag, bool closed)
+{
+    if (open > maxPosition)
+        return true;
+    if (!closed || open + tag.size() < maxPosition)
+        return false;
+    return open + blankedLength(tag) >= maxPosition;
+}
+
+// Rewrites a text front to back in its own storage: what is written never outruns what is
+// read, as blanking and stripping only shorten it.
+class Compaction
+{
+public:
+    explicit Compaction(std::u16string& text) : text_(text) {}
+
+    std::size_t read() const { return read_; }
+    std::size_t written() const { return write_; }
+
+    // Keeps the characters up to the next "<", blanking every "&nbsp;" among them; false when
+    // the end came first. Copying while searching saves a second pass over the kept text.
+    bool keepToTag()
+    {
+        while (read_ < text_.size()) {
+            const char16_t c = text_[read_];
+            if (c == u'<')
+                return true;
+            if (c == u'&' && nbspAt(text_, read_)) {
+                text_[write_++] = u' ';
+                read_ += nbsp.size();
+            } else {
+                keepOne();
+            }
+        }
+        return false;
+    }
+
+    void keepOne() { text_[write_++] = text_[read_++]; }
+
+    void skipTo(std::size_t end) { read_ = end; }
+
+    // Keeps all the rest, tags included.
+    void finish()
+    {
+        while (keepToTag())
+            keepOne();
+        text_.resize(write_);
+    }
+
+private:
+    std::u16string& text_;
+    std::size_t read_ = 0;
+    std::size_t write_ = 0;
+};
 
 } // namespace
 
@@ -69,28 +122,24 @@ std::u16string FindBefore(std::u16string_view Text, std::u16string_view Search)
     return std::u16string(Text.begin(), found);
 }
 
-// One pass: what lies before the first "<" holds no "<", so after a tag is cut out the search
-// for the next one can resume behind it. Positions count in the text as stripped so far, which
-// is what is kept followed by the rest from the current tag on.
+// One pass instead of blanking entities first and then rescanning for every tag: an "&nbsp;"
+// holds neither mark, so blanking never moves a tag's bounds, and what lies before the first
+// "<" holds no "<", so the search for the next tag resumes behind the one cut out.
+// Positions count in the text as stripped so far, which is what is written so far.
 std::u16string KillTags(std::u16string& Data)
 {
-    const std::u16string text = blankNbsp(Data);
-    std::u16string kept;
-    kept.reserve(text.size());
-    std::size_t copied = 0;
+    Compaction text(Data);
     bool overflow = false;
-    for (auto open = text.find(u'<'); open != npos; open = text.find(u'<', copied)) {
-        kept.append(text, copied, open - copied);
-        copied = open;
-        const auto close = text.find(u'>', open);
-        const auto openPosition = kept.size() + 1;
-        overflow = tagOverflows(openPosition, close == npos ? 0 : openPosition + close - open);
+    while (text.keepToTag()) {
+        const auto open = text.read();
+        const auto close = Data.find(u'>', open);
+        const std::u16string_view tag = std::u16string_view(Data).substr(open, close - open);
+        overflow = tagOverflows(text.written() + 1, tag, close != npos);
         if (overflow || close == npos)
             break;
-        copied = close + 1;
+        text.skipTo(close + 1);
     }
-    kept.append(text, copied);
-    Data = std::move(kept);
+    text.finish();
     if (overflow)
         throw Failure::overflow();
     return Data;

@@ -3,8 +3,13 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <memory>
+#include <sys/socket.h>
 
 namespace vandrel::test {
+
+namespace {
+constexpr int resetDelayMs = 100;
+} // namespace
 
 LoopbackServer::LoopbackServer(QObject* parent) : QObject(parent)
 {
@@ -65,12 +70,69 @@ void LoopbackServer::answer(QTcpSocket* socket, const QByteArray& request)
 {
     const QByteArray path = request.left(request.indexOf("\r\n")).split(' ').value(1);
     const Reply reply = replies_.value(path, defaultReply_);
-    QTimer::singleShot(reply.delayMs, socket, [socket, reply] {
-        const bool stalls = reply.stallAfter >= 0;
-        socket->write(stalls ? reply.bytes.left(reply.stallAfter) : reply.bytes);
-        if (reply.closeAfter && !stalls)
-            socket->disconnectFromHost();
+    QTimer::singleShot(reply.delayMs, socket, [socket, reply] { send(socket, reply); });
+}
+
+void LoopbackServer::send(QTcpSocket* socket, const Reply& reply)
+{
+    if (reply.stallAfter >= 0) {
+        socket->write(reply.bytes.left(reply.stallAfter));
+    } else if (reply.trickleFrom >= 0) {
+        socket->write(reply.bytes.left(reply.trickleFrom));
+        trickle(socket, reply);
+    } else {
+        socket->write(reply.bytes);
+        if (reply.endlessPiece.isEmpty())
+            finish(socket, reply);
+        else
+            streamEndlessly(socket, reply.endlessPiece);
+    }
+}
+
+void LoopbackServer::trickle(QTcpSocket* socket, const Reply& reply)
+{
+    auto* timer = new QTimer(socket);
+    auto rest = std::make_shared<QByteArray>(reply.bytes.mid(reply.trickleFrom));
+    connect(timer, &QTimer::timeout, socket, [socket, timer, reply, rest] {
+        if (!rest->isEmpty()) {
+            socket->write(rest->left(1));
+            rest->remove(0, 1);
+        }
+        if (rest->isEmpty()) {
+            timer->stop();
+            finish(socket, reply);
+        }
     });
+    timer->start(reply.trickleMs);
+}
+
+// Keeps about one piece queued, so the stream goes as fast as the client reads and no faster.
+void LoopbackServer::streamEndlessly(QTcpSocket* socket, const QByteArray& piece)
+{
+    const auto refill = [socket, piece] {
+        if (socket->state() == QAbstractSocket::ConnectedState &&
+            socket->bytesToWrite() < piece.size())
+            socket->write(piece);
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+    refill();
+}
+
+void LoopbackServer::finish(QTcpSocket* socket, const Reply& reply)
+{
+    if (reply.resetAfter) {
+        // The client gets a moment to read what was sent; then a zero linger time turns the
+        // close into a reset.
+        socket->flush();
+        QTimer::singleShot(resetDelayMs, socket, [socket] {
+            const linger reset{1, 0};
+            ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset,
+                         sizeof reset);
+            socket->abort();
+        });
+    } else if (reply.closeAfter) {
+        socket->disconnectFromHost();
+    }
 }
 
 } // namespace vandrel::test

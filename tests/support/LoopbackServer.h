@@ -13,18 +13,26 @@ namespace vandrel::test {
 
 // A scripted HTTP server on 127.0.0.1 for tests. It records every request it receives,
 // raw, and answers each with the reply set for its path (or the default reply): raw bytes,
-// optionally after a delay, optionally stalling part-way, optionally closing afterwards.
+// optionally after a delay; all at once, stalling part-way, trickling out the last of them
+// or followed by an endless stream; then closing, resetting or keeping the connection.
 class LoopbackServer : public QObject
 {
     Q_OBJECT
 public:
     struct Reply
     {
-        QByteArray bytes;
+        QByteArray bytes = {};
         int delayMs = 0;
         // How many of `bytes` are sent before the server falls silent; -1 sends them all.
         qsizetype stallAfter = -1;
         bool closeAfter = true;
+        // From this many of `bytes` on, one byte every `trickleMs`; -1 sends them at once.
+        qsizetype trickleFrom = -1;
+        int trickleMs = 1000;
+        // Written again and again after `bytes` for as long as the client reads.
+        QByteArray endlessPiece = {};
+        // Ends the connection with a reset (RST), once the bytes have reached the client.
+        bool resetAfter = false;
     };
 
     explicit LoopbackServer(QObject* parent = nullptr);
@@ -47,6 +55,10 @@ public:
 private:
     void serve(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const QByteArray& request);
+    static void send(QTcpSocket* socket, const Reply& reply);
+    static void trickle(QTcpSocket* socket, const Reply& reply);
+    static void streamEndlessly(QTcpSocket* socket, const QByteArray& piece);
+    static void finish(QTcpSocket* socket, const Reply& reply);
 
     QTcpServer server_;
     QHash<QByteArray, Reply> replies_;

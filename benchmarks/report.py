@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+"""Turns the Google Benchmark JSON files of one run into the table of figures and goals.
+
+Usage: report.py RESULT.json ...
+Exits with 1 when a figure misses its goal or is missing from the results.
+"""
+
+import json
+import os
+import re
+import sys
+
+SOURCES = [
+    ("KRock", "K-Rock"),
+    ("CddbAlbums", "CDDB albums"),
+    ("CddbSongs", "CDDB songs"),
+    ("Billboard", "Billboard"),
+    ("Hot97", "Hot 97"),
+]
+PAGES = [("Fixture", "realistic page"), ("Limit", "16-bit limit page")]
+
+
+def load(paths):
+    """Benchmark entries by name, without the iterations/repeats/time suffixes.
+
+    The median of repeated runs stands for the benchmark; a single run stands for itself; a
+    benchmark that reported an error in any run stands as None. Unreadable files are skipped.
+    """
+    results = {}
+    for path in paths:
+        try:
+            with open(path, encoding="utf-8") as file:
+                entries = json.load(file)["benchmarks"]
+        except (OSError, ValueError, KeyError):
+            continue
+        for entry in entries:
+            name = "/".join(
+                part
+                for part in entry["run_name"].split("/")
+                if ":" not in part and part not in ("real_time", "manual_time")
+            )
+            if entry.get("error_occurred") or (name in results and results[name] is None):
+                results[name] = None
+            elif entry.get("aggregate_name") == "median" or (
+                entry["run_type"] == "iteration" and name not in results
+            ):
+                results[name] = entry
+    return results
+
+
+SCALE = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
+
+
+def seconds(entry, clock):
+    return entry[clock] * SCALE[entry["time_unit"]]
+
+
+def duration(value):
+    for unit, factor in (("s", 1.0), ("ms", 1e-3), ("µs", 1e-6)):
+        if value >= factor:
+            return f"{value / factor:.3g} {unit}"
+    return f"{value / 1e-9:.3g} ns"
+
+
+class Table:
+    def __init__(self, results):
+        self.results = results
+        self.rows = []
+        self.failed = False
+
+    def get(self, name):
+        return self.results.get(name)
+
+    def add(self, figure, measured, baseline, ratio, goal, passed):
+        self.failed |= not passed
+        self.rows.append((figure, measured, baseline, ratio, goal, "pass" if passed else "FAIL"))
+
+    def missing(self, figure, goal):
+        self.add(figure, "missing", "", "", goal, False)
+
+    def against(self, figure, name, baseline, clock, limit, label):
+        """A figure whose goal is a ratio to a baseline measured beside it."""
+        goal = f"≤ {limit:g}×"
+        measured, base = self.get(name), self.get(baseline)
+        if not measured or not base:
+            self.missing(figure, goal)
+            return
+        value, floor = seconds(measured, clock), seconds(base, clock)
+        ratio = value / floor
+        self.add(figure, duration(value), f"{duration(floor)} {label}", f"{ratio:.1f}×", goal,
+                 ratio <= limit)
+
+    def print(self):
+        header = ("Figure", "Measured", "Baseline (same run)", "Ratio", "Goal", "Result")
+        widths = [max(len(row[i]) for row in self.rows + [header]) for i in range(len(header))]
+        for row in [header, tuple("-" * w for w in widths)] + self.rows:
+            print("| " + " | ".join(cell.ljust(w) for cell, w in zip(row, widths)) + " |")
+
+
+def extractions(table):
+    for key, source in SOURCES:
+        for page, description in PAGES:
+            table.against(f"{source} extraction, {description}", f"{key}/Extract/{page}",
+                          f"{key}/Scan/{page}", "cpu_time", 20, "scan")
+
+
+def markers(table):
+    table.against("KillTags, 32,000-character page", "BM_KillTags_Page", "BM_Scan_KillTagsPage",
+                  "cpu_time", 5, "scan")
+    table.against("Parse, last of 1,000 fields", "BM_Parse_LastField", "BM_Scan_ParseText",
+                  "cpu_time", 5, "scan")
+
+
+def end_to_end(table):
+    for key, source in SOURCES:
+        table.against(f"{source}: click on Get to \"Done.\" (median of 20)",
+                      f"EndToEnd/{key}/Window", f"EndToEnd/{key}/BareGet", "real_time", 1.5,
+                      "bare GET")
+
+
+def waiting(table):
+    figure, goal = "Processor time while waiting 3 s on a stalled server", "< 1 %"
+    entry = table.get("BM_WaitOnStalledServer")
+    if not entry:
+        table.missing(figure, goal)
+        return
+    share = entry["cpu_share"]
+    wall = seconds(entry, "real_time")
+    table.add(figure, f"{duration(share * wall)} CPU", f"{duration(wall)} wall",
+              f"{share * 100:.2f} %", goal, share < 0.01)
+
+
+def start_up(table):
+    window, bare = table.get("StartUp/Window"), table.get("StartUp/BareWidget")
+    figure, goal = "Start-up to the first painted frame", "< 300 ms"
+    if not window or not bare:
+        table.missing(figure, goal)
+    else:
+        value, floor = seconds(window, "real_time"), seconds(bare, "real_time")
+        table.add(figure, duration(value), f"{duration(floor)} empty widget",
+                  f"{value / floor:.1f}×", goal, value < 0.3)
+    figure, goal = "Peak resident memory, all five lists filled", "< 80 MB"
+    if not window or not bare:
+        table.missing(figure, goal)
+    else:
+        value, floor = window["peak_mb"], bare["peak_mb"]
+        table.add(figure, f"{value:.1f} MB", f"{floor:.1f} MB empty widget",
+                  f"{value / floor:.1f}×", goal, value < 80)
+
+
+def machine():
+    model = "unknown processor"
+    with open("/proc/cpuinfo", encoding="utf-8") as cpuinfo:
+        for line in cpuinfo:
+            match = re.match(r"model name\s*:\s*(.*)", line)
+            if match:
+                model = match.group(1).strip()
+                break
+    return f"{os.cpu_count()} cores, {model}"
+
+
+def main(paths):
+    table = Table(load(paths))
+    for section in (extractions, markers, end_to_end, waiting, start_up):
+        section(table)
+    print(f"Machine: {machine()}")
+    print()
+    table.print()
+    return 1 if table.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

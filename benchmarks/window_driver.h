@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class QWidget;
+
+namespace vandrel {
+
+struct ChartSource;
+
+namespace bench {
+
+// One source page of the window, as a user fetches it.
+struct SourceButton
+{
+    const char* name;
+    int tab;
+    const char* button;
+    const char* choiceBox; // null on pages without a drop-down list
+    const char* choice;    // the largest page the sample server has for that list
+    const ChartSource* source;
+};
+
+inline constexpr int SourceCount = 5;
+extern const SourceButton SourceButtons[SourceCount];
+
+// Sends every request of the process through the sample server, as the demo does.
+void UseSampleServerAsProxy(quint16 port);
+
+// Shows the button's page and picks its choice, leaving the window idle.
+void ShowPage(QWidget& window, const SourceButton& source);
+
+// Clicks "Get" on the page in front; returns once the refresh cycle has ended.
+void ClickGet(QWidget& window, const SourceButton& source);
+
+QString StatusText(const QWidget& window);
+
+// Lets the window paint and lay out what the last request changed, so that no measured click
+// pays for the one before it.
+void Settle();
+
+} // namespace bench
+} // namespace vandrel
