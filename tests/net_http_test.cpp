@@ -128,7 +128,8 @@ TEST(HttpTransferTest, EmptyBodyWritesNoProgress)
 TEST(HttpTransferTest, NotFoundAfterAPageLeavesNoPage)
 {
     LoopbackServer server;
-    server.setReply("/page", ok("a page"));
+    // The server closes after each reply and says so, so the second request connects anew.
+    server.setReply("/page", ok("a page", {"Connection: close"}));
     server.setReply(
         "/gone", {LoopbackServer::response("404 Not Found", {"Content-Length: 9"}, "not here!")});
     Client client;
