@@ -52,13 +52,16 @@ QString describe(const QNetworkReply& reply)
 
 } // namespace
 
-HttpTransfer::HttpTransfer(QObject* parent, int idleTimeoutMs, qint64 bodyCap)
+HttpTransfer::HttpTransfer(QObject* parent, int idleTimeoutMs, qint64 bodyCap, int deadlineMs)
     : TransferControl(parent), bodyCap_(bodyCap)
 {
-    idleTimer_.setSingleShot(true);
-    idleTimer_.setInterval(idleTimeoutMs);
-    connect(&idleTimer_, &QTimer::timeout, this,
-            [this] { abortWith(QNetworkReply::TimeoutError, QStringLiteral("Timed out")); });
+    for (auto [timer, interval] :
+         {std::pair{&idleTimer_, idleTimeoutMs}, {&deadline_, deadlineMs}}) {
+        timer->setSingleShot(true);
+        timer->setInterval(interval);
+        connect(timer, &QTimer::timeout, this,
+                [this] { abortWith(QNetworkReply::TimeoutError, QStringLiteral("Timed out")); });
+    }
 }
 
 HttpTransfer::~HttpTransfer()
@@ -134,6 +137,7 @@ void HttpTransfer::watch(QNetworkReply* reply)
     connect(reply, &QNetworkReply::readyRead, this, &HttpTransfer::onReadyRead);
     connect(reply, &QNetworkReply::finished, this, &HttpTransfer::onFinished);
     idleTimer_.start();
+    deadline_.start();
 }
 
 // False when the body has outgrown the cap and the request has been failed.
@@ -180,6 +184,7 @@ void HttpTransfer::onFinished()
 QNetworkReply* HttpTransfer::releaseReply()
 {
     idleTimer_.stop();
+    deadline_.stop();
     QNetworkReply* reply = reply_;
     reply_ = nullptr;
     disconnect(reply, nullptr, this, nullptr);

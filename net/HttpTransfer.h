@@ -14,7 +14,9 @@ namespace vandrel {
 
 // The window's transfer control: one HTTP GET at a time over QNetworkAccessManager.
 // Every request ends, by a completed response (state 12) or a failure (state 11):
-// a server that sends nothing for `idleTimeoutMs`, or more than `bodyCap` bytes, fails it.
+// a server that sends nothing for `idleTimeoutMs`, or more than `bodyCap` bytes, fails it,
+// and so does one that is still sending after `deadlineMs` (a trickle of bytes would
+// otherwise keep the request, and with it the window, open for days).
 class HttpTransfer final : public TransferControl
 {
     Q_OBJECT
@@ -25,7 +27,7 @@ public:
     enum Refusal { StillExecutingError = 1001, UnsupportedOperationError, MalformedUrlError };
 
     explicit HttpTransfer(QObject* parent = nullptr, int idleTimeoutMs = 30000,
-                          qint64 bodyCap = defaultBodyCap);
+                          qint64 bodyCap = defaultBodyCap, int deadlineMs = 120000);
     ~HttpTransfer() override;
 
     void Execute(const QString& url, const QString& operation,
@@ -50,6 +52,7 @@ private:
     QNetworkAccessManager manager_;
     QPointer<QNetworkReply> reply_;
     QTimer idleTimer_;
+    QTimer deadline_;
     qint64 bodyCap_;
     bool executing_ = false;
     int lastState_ = 0;

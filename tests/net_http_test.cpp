@@ -18,8 +18,9 @@ const QList<int> completed{1, 2, 3, 4, 5, 6, 7, 8, 12};
 // The window's retrieval chain on a real transfer, recording the states it reports.
 struct Client
 {
-    explicit Client(int idleTimeoutMs = 10000, qint64 bodyCap = HttpTransfer::defaultBodyCap)
-        : transfer(nullptr, idleTimeoutMs, bodyCap)
+    explicit Client(int idleTimeoutMs = 10000, qint64 bodyCap = HttpTransfer::defaultBodyCap,
+                    int deadlineMs = 120000)
+        : transfer(nullptr, idleTimeoutMs, bodyCap, deadlineMs)
     {
         QObject::connect(&transfer, &TransferControl::StateChanged,
                          [this](int state) { states.append(state); });
@@ -164,6 +165,7 @@ struct FailureCase
     QList<int> states;
     int idleTimeoutMs = 10000;
     qint64 bodyCap = HttpTransfer::defaultBodyCap;
+    int deadlineMs = 120000;
 };
 
 class HttpFailure : public ::testing::TestWithParam<FailureCase>
@@ -174,7 +176,7 @@ TEST_P(HttpFailure, EndsWithStateElevenAndNoPage)
 {
     const FailureCase& c = GetParam();
     LoopbackServer server;
-    Client client(c.idleTimeoutMs, c.bodyCap);
+    Client client(c.idleTimeoutMs, c.bodyCap, c.deadlineMs);
     client.monitor.setPageText(QStringLiteral("stale page"));
 
     EXPECT_TRUE(client.get(c.prepare(server)).isEmpty());
@@ -245,6 +247,12 @@ INSTANTIATE_TEST_SUITE_P(
                     serving(ok(gzip(QByteArray(100000, 'x')), {"Content-Encoding: gzip"})),
                     statusFor(QNetworkReply::UnknownContentError, "Response too large"),
                     failedInResponse, 10000, 10000},
+        FailureCase{"TrickleOutlastingTheDeadline",
+                    serving({.bytes = partialHeader,
+                             .trickleFrom = partialHeader.size() - 10,
+                             .trickleMs = 200}),
+                    statusFor(QNetworkReply::TimeoutError, "Timed out"), failedInResponse, 10000,
+                    HttpTransfer::defaultBodyCap, 1000},
         FailureCase{"EndlessRedirects",
                     serving({LoopbackServer::response("302 Found",
                                                       {"Location: /again", "Content-Length: 0"})}),
