@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 namespace vandrel {
 namespace {
@@ -45,21 +44,6 @@ const Source CddbAlbums{1, "cmdCDDB", "lstCDDB"};
 const Source CddbSongs{2, "cmdCDDBSongs", "lstCDDBSongs"};
 const Source Billboard{3, "cmdCharts", "lstCharts"};
 const Source Hot97{4, "cmdHot97", "lstHot97"};
-
-QByteArray gzip(const QByteArray& data)
-{
-    z_stream stream{};
-    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, MAX_WBITS + 16, 8, Z_DEFAULT_STRATEGY);
-    QByteArray out(qsizetype(deflateBound(&stream, uLong(data.size()))), Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-    stream.avail_in = uInt(data.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.resize(qsizetype(stream.total_out));
-    deflateEnd(&stream);
-    return out;
-}
 
 // A K-Rock page with one row whose artist and song cells hold the given bytes.
 QByteArray krockPage(const QByteArray& artist, const QByteArray& song)
@@ -293,11 +277,15 @@ INSTANTIATE_TEST_SUITE_P(
                             "200 OK", {"Transfer-Encoding: chunked"}, "zz\r\nhello\r\n0\r\n\r\n")};
                     },
                     nothingArrived},
-        HostileCase{"GzipExpandingPastTheCap", &Billboard,
-                    [] { return Reply{ok(gzip(QByteArray(4 * bodyCap, 'x')), {gzipped})}; },
-                    tooLarge},
+        HostileCase{
+            "GzipExpandingPastTheCap", &Billboard,
+            [] { return Reply{ok(LoopbackServer::gzip(QByteArray(4 * bodyCap, 'x')), {gzipped})}; },
+            tooLarge},
         HostileCase{"GzipBomb", &Hot97,
-                    [] { return Reply{ok(gzip(QByteArray(64 * bodyCap, 'x')), {gzipped})}; },
+                    [] {
+                        return Reply{
+                            ok(LoopbackServer::gzip(QByteArray(64 * bodyCap, 'x')), {gzipped})};
+                    },
                     failed(QNetworkReply::UnknownContentError, "Decompression failed: ")},
         HostileCase{"RedirectLoop", &KRock,
                     [] {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <memory>
 #include <sys/socket.h>
+#include <zlib.h>
 
 namespace vandrel::test {
 
@@ -133,6 +134,21 @@ void LoopbackServer::finish(QTcpSocket* socket, const Reply& reply)
     } else if (reply.closeAfter) {
         socket->disconnectFromHost();
     }
+}
+
+QByteArray LoopbackServer::gzip(const QByteArray& data)
+{
+    z_stream stream{};
+    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, MAX_WBITS + 16, 8, Z_DEFAULT_STRATEGY);
+    QByteArray out(qsizetype(deflateBound(&stream, uLong(data.size()))), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    stream.avail_in = uInt(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = uInt(out.size());
+    deflate(&stream, Z_FINISH);
+    out.resize(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return out;
 }
 
 } // namespace vandrel::test

@@ -49,6 +49,8 @@ public:
                                const QByteArray& body = {});
     // A body in chunked transfer coding, one chunk per piece.
     static QByteArray chunked(const QByteArrayList& pieces);
+    // `data` compressed as a gzip stream, for Content-Encoding: gzip.
+    static QByteArray gzip(const QByteArray& data);
     // A port on 127.0.0.1 where nothing listens.
     static quint16 closedPort();
 
