@@ -2,6 +2,7 @@
 // process, beside a bare QNetworkAccessManager GET of the same page (no proxy, no window).
 // Pairs share a name: EndToEnd/<Source>/Window against EndToEnd/<Source>/BareGet.
 #include "app/frmMain.h"
+#include "run_benchmarks.h"
 #include "sources/chart_source.h"
 #include "tools/sample-server/SampleServer.h"
 #include "window_driver.h"
@@ -127,13 +128,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     vandrel::bench::Bench bench;
     bench.WarmUp();
     vandrel::bench::Register(bench);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vandrel::bench::RunBenchmarks(argc, argv);
 }

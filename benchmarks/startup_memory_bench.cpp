@@ -1,6 +1,7 @@
 // Start-up from process start to the first painted frame, and the peak resident memory once
 // all five lists are filled, of the window beside an empty widget in the same kind of process.
 // Each repetition starts startup_probe afresh.
+#include "run_benchmarks.h"
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
@@ -96,10 +97,5 @@ int main(int argc, char** argv)
 {
     RegisterStartUp("StartUp/Window", "window");
     RegisterStartUp("StartUp/BareWidget", "bare");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vandrel::bench::RunBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "net/HttpTransfer.h"
 #include "net/PageRequest.h"
+#include "run_benchmarks.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -44,10 +45,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vandrel::bench::RunBenchmarks(argc, argv);
 }
