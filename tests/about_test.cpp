@@ -2,11 +2,11 @@
 #include "net/HttpTransfer.h"
 #include "support/LoopbackServer.h"
 #include "support/UrlCatcher.h"
+#include "support/WindowTesting.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QNetworkProxy>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -31,9 +31,7 @@ protected:
 
     template <class T> T* find(const char* name) const
     {
-        auto* child = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return test::Control<T>(window, QString::fromLatin1(name));
     }
     QLabel* link() const { return find<QLabel>("lblWebPage"); }
     QLabel* status() const { return find<QLabel>("lblStatus"); }
@@ -105,13 +103,9 @@ TEST_F(AboutPage, ClickOpensTheWebsiteAndKeepsTheLinkAsItWas)
 class VersionCheck : public AboutPage
 {
 protected:
-    VersionCheck() { QNetworkProxy::setApplicationProxy(proxyTo(server.port())); }
-    ~VersionCheck() override { QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy); }
+    VersionCheck() { test::UseProxy(server.port()); }
+    ~VersionCheck() override { test::UseNoProxy(); }
 
-    static QNetworkProxy proxyTo(quint16 port)
-    {
-        return {QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), port};
-    }
     void serve(const QByteArray& body, int delayMs = 0)
     {
         server.setReply(
@@ -163,7 +157,7 @@ TEST_F(VersionCheck, FailedTransferKeepsItsErrorText)
 
 TEST_F(VersionCheck, RefusedConnectionKeepsItsErrorText)
 {
-    QNetworkProxy::setApplicationProxy(proxyTo(LoopbackServer::closedPort()));
+    test::UseProxy(LoopbackServer::closedPort());
     tick();
     EXPECT_TRUE(status()->text().startsWith("Error ")) << status()->text().toStdString();
     expectIdle();

@@ -4,6 +4,7 @@
 #include "support/FakeTransfer.h"
 #include "support/LoopbackServer.h"
 #include "support/UrlCatcher.h"
+#include "support/WindowTesting.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -47,17 +48,9 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    template <class T> T* find(const QString& name) const
-    {
-        auto* child = window.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
+    template <class T> T* find(const QString& name) const { return test::Control<T>(window, name); }
     QTabBar* tabs() const { return find<QTabBar>(QStringLiteral("tabChoose")); }
-    void showPage(int tab)
-    {
-        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(tab).center());
-    }
+    void showPage(int tab) { test::ShowPage(window, tab); }
 
     FakeTransfer* transfer;
     frmMain window;
@@ -247,8 +240,7 @@ TEST(BusyCursorOnTheNetwork, RestoredWhenTheServerFallsSilent)
     nothing.stallAfter = 0;
     nothing.closeAfter = false;
     silent.setReply(nothing);
-    QNetworkProxy::setApplicationProxy(
-        {QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), silent.port()});
+    test::UseProxy(silent.port());
     auto* transfer = new HttpTransfer(nullptr, 300);
     frmMain window(transfer);
     window.show();
@@ -259,7 +251,7 @@ TEST(BusyCursorOnTheNetwork, RestoredWhenTheServerFallsSilent)
     });
 
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdGet")), Qt::LeftButton);
-    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    test::UseNoProxy();
 
     ASSERT_FALSE(states.isEmpty());
     EXPECT_EQ(states.last(), 11);

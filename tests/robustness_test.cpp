@@ -1,12 +1,12 @@
 #include "app/frmMain.h"
 #include "net/HttpTransfer.h"
 #include "support/LoopbackServer.h"
+#include "support/WindowTesting.h"
 #include "tools/sample-server/SampleServer.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QNetworkProxy>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -137,25 +137,14 @@ protected:
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    ~WindowBehindProxy() override { QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy); }
+    ~WindowBehindProxy() override { test::UseNoProxy(); }
 
-    static void useProxy(quint16 port)
-    {
-        QNetworkProxy::setApplicationProxy(
-            {QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), port});
-    }
     template <class T> T* find(const char* name) const
     {
-        auto* child = window.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return test::Control<T>(window, QLatin1String(name));
     }
     QLabel* status() const { return find<QLabel>("lblStatus"); }
-    void showPage(int tab)
-    {
-        auto* tabs = find<QTabBar>("tabChoose");
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
-    }
+    void showPage(int tab) { test::ShowPage(window, tab); }
     void get(const Source& s)
     {
         showPage(s.tab);
@@ -178,14 +167,14 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
 {
     const HostileCase& c = GetParam();
     auto* list = find<QTreeWidget>(c.source->list);
-    useProxy(sample.port());
+    test::UseProxy(sample.port());
     get(*c.source);
     ASSERT_GT(list->topLevelItemCount(), 0) << status()->text().toStdString();
 
     LoopbackServer hostile;
     if (c.reply)
         hostile.setReply(c.reply());
-    useProxy(c.reply ? hostile.port() : LoopbackServer::closedPort());
+    test::UseProxy(c.reply ? hostile.port() : LoopbackServer::closedPort());
     const bool peakReset = resetPeakMemory();
     const qint64 residentBefore = statusKiB("VmRSS");
     get(*c.source);
@@ -217,7 +206,7 @@ TEST_F(PlainText, PageCellsShowAsWritten)
     LoopbackServer server;
     server.setReply(Reply{ok("<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n"
                              "&lt;b&gt;x&lt;/b&gt;\n<b>x</b\n</table>\n")});
-    useProxy(server.port());
+    test::UseProxy(server.port());
     get(KRock);
 
     auto* list = find<QTreeWidget>(KRock.list);
@@ -230,7 +219,7 @@ TEST_F(PlainText, NewestVersionShowsAsWritten)
 {
     LoopbackServer server;
     server.setReply(Reply{ok("<!-- Version --><img src=\"x.png\"><!-- Version -->")});
-    useProxy(server.port());
+    test::UseProxy(server.port());
     showPage(5);
     auto* check = find<QCheckBox>("chkUpdate");
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));

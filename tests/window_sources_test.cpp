@@ -1,12 +1,12 @@
 #include "app/frmMain.h"
 #include "net/HttpTransfer.h"
 #include "support/LoopbackServer.h"
+#include "support/WindowTesting.h"
 #include "tools/sample-server/SampleServer.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QNetworkProxy>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -44,32 +44,19 @@ protected:
     SourcesEndToEnd() : window(new HttpTransfer(nullptr, 5000))
     {
         EXPECT_TRUE(sample.listen(0));
-        useProxy(sample.port());
+        test::UseProxy(sample.port());
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    ~SourcesEndToEnd() override { QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy); }
+    ~SourcesEndToEnd() override { test::UseNoProxy(); }
 
-    static void useProxy(quint16 port)
-    {
-        QNetworkProxy::setApplicationProxy(
-            {QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), port});
-    }
-    template <class T> T* find(const QString& name) const
-    {
-        auto* child = window.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
+    template <class T> T* find(const QString& name) const { return test::Control<T>(window, name); }
     QTabBar* tabs() const { return find<QTabBar>(QStringLiteral("tabChoose")); }
     QString status() const { return find<QLabel>(QStringLiteral("lblStatus"))->text(); }
     QTreeWidget* list(const Source& s) const { return find<QTreeWidget>(s.list); }
     QPushButton* button(const Source& s) const { return find<QPushButton>(s.button); }
 
-    void showPage(int tab)
-    {
-        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(tab).center());
-    }
+    void showPage(int tab) { test::ShowPage(window, tab); }
     void get(const Source& s, const QString& choice = {})
     {
         showPage(s.tab);
@@ -147,7 +134,7 @@ TEST_F(SourcesEndToEnd, FailureAfterSuccessLeavesNothingStale)
 {
     get(Sources[4]);
     ASSERT_GT(list(Sources[4])->topLevelItemCount(), 0);
-    useProxy(LoopbackServer::closedPort());
+    test::UseProxy(LoopbackServer::closedPort());
     get(Sources[4]);
     EXPECT_EQ(list(Sources[4])->topLevelItemCount(), 0);
     EXPECT_TRUE(status().startsWith("Error ")) << status().toStdString();
@@ -158,7 +145,7 @@ TEST_F(SourcesEndToEnd, EmptyResponseLeavesNoDoneText)
 {
     LoopbackServer empty;
     empty.setReply({LoopbackServer::response("200 OK", {"Content-Length: 0"})});
-    useProxy(empty.port());
+    test::UseProxy(empty.port());
     get(Sources[0]);
     EXPECT_FALSE(status().startsWith("Done.")) << status().toStdString();
     EXPECT_EQ(list(Sources[0])->topLevelItemCount(), 0);
@@ -169,7 +156,7 @@ TEST_F(SourcesEndToEnd, PageStaysInFrontWhileItsListDownloads)
 {
     LoopbackServer slow;
     slow.setReply({LoopbackServer::response("404 Not Found", {"Content-Length: 0"}), 400});
-    useProxy(slow.port());
+    test::UseProxy(slow.port());
     bool sampled = false;
     QTimer::singleShot(150, &window, [&] {
         sampled = true;

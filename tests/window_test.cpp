@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "support/FakeTransfer.h"
+#include "support/WindowTesting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,12 +24,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    template <class T> T* find(const QString& name) const
-    {
-        auto* child = window.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
+    template <class T> T* find(const QString& name) const { return test::Control<T>(window, name); }
     QTabBar* tabs() const { return find<QTabBar>(QStringLiteral("tabChoose")); }
     QGroupBox* page(int i) const { return find<QGroupBox>(QStringLiteral("fraMain(%1)").arg(i)); }
 
