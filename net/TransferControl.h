@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/TransferState.h"
+
 #include <QObject>
 #include <QString>
 
@@ -28,9 +30,11 @@ public:
     virtual QString ResponseInfo() const = 0;
 
 signals:
-    // 1..12: lookup, found, connecting, connected, requesting, sent, receiving,
-    // received, disconnecting, disconnected, failed (11), completed (12).
+    // A TransferState as its number; Failed (11) and Completed (12) end the request.
     void StateChanged(int State);
+    // Body bytes received so far, as they came over the wire, while the response arrives;
+    // `announced` is the Content-Length, or 0 or less when the server sent none.
+    void Progress(qint64 received, qint64 announced);
 };
 
 } // namespace vandrel

@@ -58,6 +58,17 @@ void ExtractBillboard(std::u16string text, RowSink& rows)
               [&](std::int16_t i) { AddChartRow(pieces[static_cast<std::size_t>(i)], rows); });
 }
 
-const ChartSource BillboardSource = {Address, Caption, ExtractBillboard};
+namespace {
+constexpr std::u16string_view charts[] = {
+    u"Adult", u"Contemporary", u"Country", u"Dance",      u"Dance_Radio", u"Digital",
+    u"Hot100", u"LatinTracks", u"Mainstream", u"Modern", u"Rap",         u"RnB"};
+constexpr Column columns[] = {{u"This Week:", 500}, {u"Last Week:", 500},
+                              {u"Weeks On Chart:", 500}, {u"Artist:", 2000},
+                              {u"Song:", 2000}, {u"Peak:", 500}};
+} // namespace
+
+const ChartSource BillboardSource = {
+    "billboard", u"Billboard Charts:", charts, columns, Address, Caption, ExtractBillboard,
+};
 
 } // namespace vandrel

@@ -63,7 +63,15 @@ void ExtractHot97(std::u16string text, RowSink& rows)
     });
 }
 
+namespace {
+constexpr Column columns[] = {{u"Rank:", 650}, {u"Artist:", 2600}, {u"Song:", 2600}};
+} // namespace
+
 const ChartSource Hot97Source = {
+    "hot97",
+    u"Hot 97 Playlist:",
+    {},
+    columns,
     [](std::u16string_view) { return HttpAddress(hosts::Hot97, u"/music/playlist.aspx"); },
     nullptr,
     ExtractHot97,

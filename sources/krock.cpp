@@ -31,7 +31,16 @@ void ExtractKRock(std::u16string text, RowSink& rows)
     }
 }
 
+namespace {
+constexpr Column columns[] = {
+    {u"This Week:", 700}, {u"Last Week:", 700}, {u"Artist:", 2200}, {u"Song:", 2200}};
+} // namespace
+
 const ChartSource KRockSource = {
+    "krock",
+    u"Top Airplay && Requested Songs:",
+    {},
+    columns,
     [](std::u16string_view) { return HttpAddress(hosts::KRock, u"/krockmusic/"); },
     nullptr,
     ExtractKRock,

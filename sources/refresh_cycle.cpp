@@ -29,8 +29,8 @@ void refresh(CyclePage& page, const ChartSource& source)
     page.ClearList();
 
     const std::u16string choice = page.Choice();
-    if (source.caption)
-        page.SetCaption(source.caption(choice));
+    if (source.choiceCaption)
+        page.SetCaption(source.choiceCaption(choice));
     std::u16string text = page.Download(source.address(choice));
     if (text.empty()) {
         page.SetGetEnabled(true);

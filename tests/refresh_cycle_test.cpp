@@ -70,8 +70,8 @@ void missingMarker(std::u16string, RowSink&)
     throw Failure::invalidArgument();
 }
 
-const ChartSource TwoRows{address, caption, twoRows};
-const ChartSource Fixed{address, nullptr, twoRows};
+const ChartSource TwoRows{"t", u"", {}, {}, address, caption, twoRows};
+const ChartSource Fixed{"f", u"", {}, {}, address, nullptr, twoRows};
 
 TEST(RefreshCycle, RunsItsStepsInOrderAndCountsTheRows)
 {
@@ -113,7 +113,7 @@ TEST(RefreshCycle, EmptyPageEndsWithoutParsingOrDoneText)
 TEST(RefreshCycle, FailureKeepsRowsAndShowsTheErrorText)
 {
     RecordingPage page;
-    RunRefreshCycle(page, ChartSource{address, caption, rowThenOverflow});
+    RunRefreshCycle(page, ChartSource{"t", u"", {}, {}, address, caption, rowThenOverflow});
     EXPECT_EQ(page.rows, 1);
     ASSERT_GE(page.calls.size(), 2u);
     EXPECT_EQ(page.calls[page.calls.size() - 2], u"enable");
@@ -124,7 +124,7 @@ TEST(RefreshCycle, FailureKeepsRowsAndShowsTheErrorText)
 TEST(RefreshCycle, InvalidArgumentDescriptionReachesTheStatusLine)
 {
     RecordingPage page;
-    RunRefreshCycle(page, ChartSource{address, caption, missingMarker});
+    RunRefreshCycle(page, ChartSource{"t", u"", {}, {}, address, caption, missingMarker});
     EXPECT_EQ(page.calls.back(),
               u"status An error occured while processing the list: Invalid procedure call or "
               u"argument.\r\nMake sure you have the latest version of this program.");

@@ -29,9 +29,9 @@ TEST_P(ChartSourceChoice, AddressAndCaption)
         std::u16string(u"http://").append(choice.host).append(choice.path);
     EXPECT_EQ(choice.source->address(choice.item), address);
     if (choice.caption.empty())
-        EXPECT_EQ(choice.source->caption, nullptr);
+        EXPECT_EQ(choice.source->choiceCaption, nullptr);
     else
-        EXPECT_EQ(choice.source->caption(choice.item), choice.caption);
+        EXPECT_EQ(choice.source->choiceCaption(choice.item), choice.caption);
 }
 
 const Choice choices[] = {

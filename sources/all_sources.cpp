@@ -1,0 +1,14 @@
+#include "sources/chart_source.h"
+
+#include <array>
+
+namespace vandrel {
+
+std::span<const ChartSource* const> AllSources()
+{
+    static constexpr std::array<const ChartSource*, 5> sources = {
+        &KRockSource, &CddbAlbumsSource, &CddbSongsSource, &BillboardSource, &Hot97Source};
+    return sources;
+}
+
+} // namespace vandrel
