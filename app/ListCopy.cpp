@@ -1,32 +1,27 @@
 #include "app/ListCopy.h"
 
+#include "sources/tsv.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTreeWidget>
+#include <vector>
 
 namespace vandrel {
 
 namespace {
 
-// A tab or a line break inside a cell would make a column or a row of its own.
-QString cell(QString text)
-{
-    for (QChar separator : {u'\t', u'\r', u'\n'})
-        text.replace(separator, u' ');
-    return text;
-}
-
 QString rowText(const QTreeWidgetItem& row, const QHeaderView& header)
 {
-    QStringList cells;
+    std::vector<std::u16string> cells;
     for (int visual = 0; visual < header.count(); ++visual) {
         const int column = header.logicalIndex(visual);
         if (!header.isSectionHidden(column))
-            cells << cell(row.text(column));
+            cells.push_back(row.text(column).toStdU16String());
     }
-    return cells.join(u'\t') + u'\n';
+    return QString::fromStdU16String(TabSeparatedLine(cells));
 }
 
 QAction* listAction(QTreeWidget* list, const QString& text, QKeySequence::StandardKey keys)

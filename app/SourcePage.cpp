@@ -1,27 +1,18 @@
 #include "app/SourcePage.h"
 
+#include "app/StatusLine.h"
 #include "net/PageRequest.h"
-#include "net/TransferMonitor.h"
+#include "net/QtText.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 
 namespace vandrel {
 
-namespace {
-QString qt(const std::u16string& text)
-{
-    return QString::fromStdU16String(text);
-}
-} // namespace
-
-SourcePage::SourcePage(Controls controls, QLabel& status, PageRequest& request,
-                       const TransferMonitor& monitor)
-    : controls_(controls), status_(status), request_(request), monitor_(monitor)
+SourcePage::SourcePage(Controls controls, StatusLine& status, PageRequest& request)
+    : controls_(controls), status_(status), request_(request)
 {
 }
 
@@ -32,7 +23,7 @@ void SourcePage::SetGetEnabled(bool enabled)
 
 void SourcePage::SetStatus(const std::u16string& text)
 {
-    status_.setText(qt(text));
+    status_.display(qt(text));
 }
 
 void SourcePage::ClearList()
@@ -58,15 +49,12 @@ void SourcePage::SetCaption(const std::u16string& caption)
 
 std::u16string SourcePage::Download(const std::u16string& address)
 {
-    request_.GetURL(qt(address));
-    return monitor_.PageText().toStdU16String();
+    return request_.GetURL(qt(address)).toStdU16String();
 }
 
 std::u16string SourcePage::FormatSeconds(double seconds) const
 {
-    QLocale locale = QLocale::system();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(seconds, 'f', 1).toStdU16String();
+    return SecondsText(seconds).toStdU16String();
 }
 
 void SourcePage::AddRow(std::u16string firstColumn)

@@ -4,7 +4,6 @@
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -12,7 +11,7 @@ class QTreeWidgetItem;
 namespace vandrel {
 
 class PageRequest;
-class TransferMonitor;
+class StatusLine;
 
 // The controls of one source page, handed to the refresh cycle.
 class SourcePage final : public CyclePage
@@ -26,8 +25,7 @@ public:
         QComboBox* choice; // null on pages without a drop-down list
     };
 
-    SourcePage(Controls controls, QLabel& status, PageRequest& request,
-               const TransferMonitor& monitor);
+    SourcePage(Controls controls, StatusLine& status, PageRequest& request);
 
     void SetGetEnabled(bool enabled) override;
     void SetStatus(const std::u16string& text) override;
@@ -42,9 +40,8 @@ public:
 
 private:
     Controls controls_;
-    QLabel& status_;
+    StatusLine& status_;
     PageRequest& request_;
-    const TransferMonitor& monitor_;
     QTreeWidgetItem* current_ = nullptr;
 };
 

@@ -1,15 +1,19 @@
 #include "app/frmMain.h"
 
 #include "app/SourcePage.h"
+#include "app/StatusLine.h"
 #include "app/TabStrip.h"
 #include "net/HttpTransfer.h"
 #include "net/PageRequest.h"
 #include "net/TransferMonitor.h"
+#include "net/VersionCheck.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QShortcut>
 
 namespace vandrel {
@@ -21,8 +25,17 @@ frmMain::frmMain(TransferControl* transfer) : inetGet(transfer)
     setObjectName(QStringLiteral("frmMain"));
     inetGet->setParent(this);
     createControls();
-    monitor = new TransferMonitor(*inetGet, *lblStatus, this);
+    monitor = new TransferMonitor(*inetGet, this);
     request = new PageRequest(*inetGet, *monitor, this);
+    versionCheck = new VersionCheck(*request, this);
+    connect(monitor, &TransferMonitor::StatusChanged, lblStatus, &StatusLine::display);
+    connect(request, &PageRequest::Refused, this, &frmMain::showRefusal);
+    // The pointer only waits while a request runs: a refused one shows its box with the
+    // normal pointer.
+    connect(request, &PageRequest::WaitStarted, this,
+            [] { QGuiApplication::setOverrideCursor(Qt::BusyCursor); });
+    connect(request, &PageRequest::WaitFinished, this,
+            [] { QGuiApplication::restoreOverrideCursor(); });
 
     connect(tabChoose, &TabStrip::BeforeClick, this, &frmMain::tabChoose_BeforeClick);
     connect(tabChoose, &QTabBar::currentChanged, this, &frmMain::tabChoose_Click);
@@ -74,6 +87,15 @@ void frmMain::Form_QueryUnload(bool& Cancel)
 {
     if (inetGet->StillExecuting())
         Cancel = true;
+}
+
+void frmMain::showRefusal(int number, const QString& description)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("InetGet Error..."),
+                    QStringLiteral("Error: ") + QString::number(number) + QStringLiteral("\r\n") +
+                        description,
+                    QMessageBox::Ok, this);
+    box.exec();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -16,9 +16,12 @@ namespace vandrel {
 
 class PageRequest;
 class SourcePage;
+class StatusLine;
 class TabStrip;
 class TransferControl;
 class TransferMonitor;
+class VersionCheck;
+struct ChartSource;
 
 // The one window: a tab strip, six pages stacked in one place, and the status line.
 class frmMain : public QWidget
@@ -41,12 +44,14 @@ protected:
 private:
     void createControls();
     QGroupBox* createPage(int index, const QString& caption);
+    QTreeWidget* createSourcePage(int index, const ChartSource& source, const QString& listName);
     void createKRockPage();
     void createCddbPage();
     void createCddbSongsPage();
     void createChartsPage();
     void createHot97Page();
     void createAboutPage();
+    void showRefusal(int number, const QString& description);
     void setTabOrder();
 
     void Form_Load();
@@ -70,6 +75,7 @@ private:
     TransferControl* inetGet;
     TransferMonitor* monitor = nullptr;
     PageRequest* request = nullptr;
+    VersionCheck* versionCheck = nullptr;
     std::unique_ptr<SourcePage> krockPage, cddbPage, cddbSongsPage, chartsPage, hot97Page;
 
     TabStrip* tabChoose = nullptr;
@@ -90,7 +96,7 @@ private:
     QLabel* lblAbout = nullptr;
     QLabel* lblWebPage = nullptr;
     QCheckBox* chkUpdate = nullptr;
-    QLabel* lblStatus = nullptr;
+    StatusLine* lblStatus = nullptr;
 };
 
 } // namespace vandrel

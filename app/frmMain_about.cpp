@@ -1,11 +1,11 @@
 // The About page: the About text, the website link and the version check.
+#include "app/StatusLine.h"
 #include "app/frmMain.h"
-#include "app/version.h"
-#include "net/PageRequest.h"
-#include "net/TransferMonitor.h"
+#include "net/QtText.h"
+#include "net/VersionCheck.h"
+#include "net/Website.h"
 #include "sources/hosts.h"
-#include "text/failure.h"
-#include "text/markers.h"
+#include "version.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -16,37 +16,15 @@
 
 namespace vandrel {
 
-namespace {
-
-QString host(std::u16string_view name)
-{
-    return QString::fromStdU16String(std::u16string(name));
-}
-
-QString websiteAddress(const QString& path)
-{
-    return QStringLiteral("http://") + host(hosts::Website) + path;
-}
-
-QString runningVersion()
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(version::Major)
-        .arg(version::Minor)
-        .arg(version::Revision);
-}
-
-} // namespace
-
 QString frmMain::AboutText()
 {
     const QStringList lines = {
-        QStringLiteral("About %1 v%2").arg(QLatin1String(version::ProductName), runningVersion()),
-        QStringLiteral("Author: The Vandrel developers <developers@%1>").arg(host(hosts::Website)),
-        QStringLiteral("Website: %1").arg(host(hosts::Website)),
+        QStringLiteral("About %1 v%2")
+            .arg(QLatin1String(version::ProductName), QLatin1String(version::Text)),
+        QStringLiteral("Author: The Vandrel developers <developers@%1>").arg(qt(hosts::Website)),
+        QStringLiteral("Website: %1").arg(qt(hosts::Website)),
         QStringLiteral("Servers: %1 %2 %3 %4")
-            .arg(host(hosts::KRock), host(hosts::Gracenote), host(hosts::Billboard),
-                 host(hosts::Hot97)),
+            .arg(qt(hosts::KRock), qt(hosts::Gracenote), qt(hosts::Billboard), qt(hosts::Hot97)),
         QString(),
         QStringLiteral("Free software under the MIT License."),
     };
@@ -63,6 +41,8 @@ void frmMain::connectAbout()
         page->installEventFilter(this);
     }
     connect(chkUpdate, &QCheckBox::toggled, this, &frmMain::chkUpdate_Click);
+    connect(versionCheck, &VersionCheck::Checked, lblStatus, &StatusLine::display);
+    connect(versionCheck, &VersionCheck::Failed, lblStatus, &StatusLine::display);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -105,7 +85,7 @@ void frmMain::fraMain_MouseMove()
 void frmMain::lblWebPage_Click()
 {
     // Whether a browser opened is not our concern; a failure passes silently.
-    QDesktopServices::openUrl(QUrl(websiteAddress(QStringLiteral("/vb/vandrel/"))));
+    QDesktopServices::openUrl(QUrl(WebsiteAddress(u"/vb/vandrel/")));
 }
 
 void frmMain::chkUpdate_Click()
@@ -113,21 +93,8 @@ void frmMain::chkUpdate_Click()
     if (!chkUpdate->isChecked())
         return;
     chkUpdate->setEnabled(false);
-    lblStatus->setText(QStringLiteral("Downloading Info..."));
-    request->GetURL(websiteAddress(QStringLiteral("/vb/vandrel/index.asp")));
-    // After a failed transfer the status line keeps what went wrong: two version
-    // lines with an empty newest version would look like a successful check.
-    if (request->lastRequestSucceeded()) {
-        try {
-            const std::u16string newest =
-                Parse(monitor->PageText().toStdU16String(), u"<!-- Version -->", 2);
-            lblStatus->setText(QStringLiteral("%1 = Your Version\r\n%2 = Newest Version")
-                                   .arg(runningVersion(), QString::fromStdU16String(newest)));
-        } catch (const Failure& failure) {
-            lblStatus->setText(QStringLiteral("Version check failed: ") +
-                               QString::fromStdString(failure.description()));
-        }
-    }
+    lblStatus->display(QStringLiteral("Downloading Info..."));
+    versionCheck->Run();
     chkUpdate->setEnabled(true);
     chkUpdate->setChecked(false);
 }

@@ -1,8 +1,11 @@
 // The window's controls, as they were laid out at design time.
 #include "app/KeyboardLink.h"
+#include "app/StatusLine.h"
 #include "app/TabStrip.h"
 #include "app/frmMain.h"
 #include "app/widgets.h"
+#include "net/QtText.h"
+#include "sources/chart_source.h"
 #include "sources/hosts.h"
 
 #include <QCheckBox>
@@ -16,18 +19,9 @@ namespace vandrel {
 
 using widgets::twips;
 
-namespace {
-
-QString host(std::u16string_view name)
-{
-    return QString::fromStdU16String(std::u16string(name));
-}
-
-} // namespace
-
 void frmMain::createControls()
 {
-    setWindowTitle(QStringLiteral("Vandrel...  (%1)").arg(host(hosts::Website)));
+    setWindowTitle(QStringLiteral("Vandrel...  (%1)").arg(qt(hosts::Website)));
     setWindowIcon(QIcon(QStringLiteral(":/vandrel/vandrel-32.png")));
 
     tabChoose = new TabStrip(this);
@@ -55,8 +49,10 @@ void frmMain::createControls()
     createHot97Page();
     createAboutPage();
 
-    lblStatus = widgets::label(this, QStringLiteral("lblStatus"), QStringLiteral("Done."),
-                               twips(120, 5520, 6795, 435));
+    lblStatus = new StatusLine(QStringLiteral("Done."), this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setGeometry(twips(120, 5520, 6795, 435));
+    lblStatus->setTextFormat(Qt::PlainText);
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTabOrder();
 
@@ -81,68 +77,52 @@ QGroupBox* frmMain::createPage(int index, const QString& caption)
     return page;
 }
 
+QTreeWidget* frmMain::createSourcePage(int index, const ChartSource& source,
+                                       const QString& listName)
+{
+    // The K-Rock caption's "&&" shows as one "&": a single one would make an access key.
+    QGroupBox* page = createPage(index, qt(source.caption));
+    return widgets::list(page, listName, twips(120, 240, 6495, 4215), source.columns);
+}
+
 void frmMain::createKRockPage()
 {
-    // A single "&" would make an access key of the next letter.
-    QGroupBox* page = createPage(0, QStringLiteral("Top Airplay && Requested Songs:"));
-    lstKrock = widgets::list(
-        page, QStringLiteral("lstKrock"), twips(120, 240, 6495, 4215),
-        {{"This Week:", 700}, {"Last Week:", 700}, {"Artist:", 2200}, {"Song:", 2200}});
-    cmdGet = widgets::button(page, QStringLiteral("cmdGet"), QStringLiteral("Get"),
+    lstKrock = createSourcePage(0, KRockSource, QStringLiteral("lstKrock"));
+    cmdGet = widgets::button(fraMain[0], QStringLiteral("cmdGet"), QStringLiteral("Get"),
                              twips(120, 4560, 6495, 255));
 }
 
 void frmMain::createCddbPage()
 {
-    QGroupBox* page = createPage(1, QStringLiteral("Digital Top Ten Albums:"));
-    lstCDDB = widgets::list(page, QStringLiteral("lstCDDB"), twips(120, 240, 6495, 4215),
-                            {{"This Week:", 500}, {"Artist:", 2900}, {"Album:", 2900}});
-    cmbCDDB = widgets::dropDown(page, QStringLiteral("cmbCDDB"), twips(120, 4560, 3255, 315),
-                                {"Alt", "Blues", "Catalog", "Celtic", "Country", "Folk", "Gospel",
-                                 "HipHop", "Jazz", "Latin", "Metal", "Pop", "Reggae", "RnB", "Rock",
-                                 "Soundtrack", "Techno", "World"});
-    cmdCDDB = widgets::button(page, QStringLiteral("cmdCDDB"), QStringLiteral("Get"),
+    lstCDDB = createSourcePage(1, CddbAlbumsSource, QStringLiteral("lstCDDB"));
+    cmbCDDB = widgets::dropDown(fraMain[1], QStringLiteral("cmbCDDB"), twips(120, 4560, 3255, 315),
+                                CddbAlbumsSource.choices);
+    cmdCDDB = widgets::button(fraMain[1], QStringLiteral("cmdCDDB"), QStringLiteral("Get"),
                               twips(3360, 4560, 3255, 255));
 }
 
 void frmMain::createCddbSongsPage()
 {
-    QGroupBox* page = createPage(2, QStringLiteral("Digital Top Ten Songs:"));
-    lstCDDBSongs =
-        widgets::list(page, QStringLiteral("lstCDDBSongs"), twips(120, 240, 6495, 4215),
-                      {{"This Week:", 500}, {"Artist:", 2000}, {"Song:", 2000}, {"Album:", 1800}});
-    cmbCDDBSongs =
-        widgets::dropDown(page, QStringLiteral("cmbCDDBSongs"), twips(120, 4560, 3255, 315),
-                          {"Alt", "Catalog", "Country", "Gospel", "Jazz", "Latin", "Pop", "Rock",
-                           "Soundtrack", "Techno", "Urban", "World"});
-    cmdCDDBSongs = widgets::button(page, QStringLiteral("cmdCDDBSongs"), QStringLiteral("Get"),
-                                   twips(3360, 4560, 3255, 255));
+    lstCDDBSongs = createSourcePage(2, CddbSongsSource, QStringLiteral("lstCDDBSongs"));
+    cmbCDDBSongs = widgets::dropDown(fraMain[2], QStringLiteral("cmbCDDBSongs"),
+                                     twips(120, 4560, 3255, 315), CddbSongsSource.choices);
+    cmdCDDBSongs = widgets::button(fraMain[2], QStringLiteral("cmdCDDBSongs"),
+                                   QStringLiteral("Get"), twips(3360, 4560, 3255, 255));
 }
 
 void frmMain::createChartsPage()
 {
-    QGroupBox* page = createPage(3, QStringLiteral("Billboard Charts:"));
-    lstCharts = widgets::list(page, QStringLiteral("lstCharts"), twips(120, 240, 6495, 4215),
-                              {{"This Week:", 500},
-                               {"Last Week:", 500},
-                               {"Weeks On Chart:", 500},
-                               {"Artist:", 2000},
-                               {"Song:", 2000},
-                               {"Peak:", 500}});
-    cmbCharts =
-        widgets::dropDown(page, QStringLiteral("cmbCharts"), twips(120, 4560, 3255, 315),
-                          {"Adult", "Contemporary", "Country", "Dance", "Dance_Radio", "Digital",
-                           "Hot100", "LatinTracks", "Mainstream", "Modern", "Rap", "RnB"});
-    cmdCharts = widgets::button(page, QStringLiteral("cmdCharts"), QStringLiteral("Get"),
+    lstCharts = createSourcePage(3, BillboardSource, QStringLiteral("lstCharts"));
+    cmbCharts = widgets::dropDown(fraMain[3], QStringLiteral("cmbCharts"),
+                                  twips(120, 4560, 3255, 315), BillboardSource.choices);
+    cmdCharts = widgets::button(fraMain[3], QStringLiteral("cmdCharts"), QStringLiteral("Get"),
                                 twips(3360, 4560, 3255, 255));
 }
 
 void frmMain::createHot97Page()
 {
-    QGroupBox* page = createPage(4, QStringLiteral("Hot 97 Playlist:"));
-    lstHot97 = widgets::list(page, QStringLiteral("lstHot97"), twips(120, 240, 6495, 4215),
-                             {{"Rank:", 650}, {"Artist:", 2600}, {"Song:", 2600}});
-    cmdHot97 = widgets::button(page, QStringLiteral("cmdHot97"), QStringLiteral("Get"),
+    lstHot97 = createSourcePage(4, Hot97Source, QStringLiteral("lstHot97"));
+    cmdHot97 = widgets::button(fraMain[4], QStringLiteral("cmdHot97"), QStringLiteral("Get"),
                                twips(120, 4560, 6495, 255));
 }
 

@@ -1,8 +1,6 @@
 // The five "Get" buttons: each runs the refresh cycle for its source.
 #include "app/SourcePage.h"
 #include "app/frmMain.h"
-#include "net/PageRequest.h"
-#include "net/TransferMonitor.h"
 #include "sources/chart_source.h"
 
 #include <QPushButton>
@@ -13,7 +11,7 @@ void frmMain::connectSources()
 {
     auto page = [this](int index, QTreeWidget* list, QPushButton* get, QComboBox* choice) {
         return std::make_unique<SourcePage>(SourcePage::Controls{fraMain[index], list, get, choice},
-                                            *lblStatus, *request, *monitor);
+                                            *lblStatus, *request);
     };
     krockPage = page(0, lstKrock, cmdGet, nullptr);
     cddbPage = page(1, lstCDDB, cmdCDDB, cmbCDDB);

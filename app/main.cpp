@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
-#include "app/version.h"
+#include "net/QtText.h"
 #include "sources/hosts.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,10 +12,8 @@ void identifyTheProgram()
 {
     using namespace vandrel;
     QCoreApplication::setApplicationName(QLatin1String(version::ProductName));
-    QCoreApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
-    QCoreApplication::setOrganizationDomain(
-        QString::fromStdU16String(std::u16string(hosts::Website)));
+    QCoreApplication::setApplicationVersion(QLatin1String(version::Text));
+    QCoreApplication::setOrganizationDomain(qt(hosts::Website));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vandrel.Vandrel"));
 }
 

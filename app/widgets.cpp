@@ -1,6 +1,7 @@
 #include "app/widgets.h"
 
 #include "app/ListCopy.h"
+#include "net/QtText.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -23,7 +24,7 @@ QRect twips(int left, int top, int width, int height)
 }
 
 QTreeWidget* list(QWidget* parent, const QString& name, QRect geometry,
-                  std::initializer_list<std::pair<const char*, int>> columns)
+                  std::span<const Column> columns)
 {
     auto* view = new QTreeWidget(parent);
     view->setObjectName(name);
@@ -35,14 +36,14 @@ QTreeWidget* list(QWidget* parent, const QString& name, QRect geometry,
     view->setColumnCount(int(columns.size()));
     QStringList titles;
     for (const auto& column : columns)
-        titles << QString::fromLatin1(column.first);
+        titles << qt(column.title);
     view->setHeaderLabels(titles);
     view->setAccessibleName(titles.join(QStringLiteral(", ")));
     view->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     view->header()->setStretchLastSection(false);
     int i = 0;
     for (const auto& column : columns)
-        view->setColumnWidth(i++, px(column.second));
+        view->setColumnWidth(i++, px(column.width));
     addCopyActions(view);
     return view;
 }
@@ -56,14 +57,14 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 }
 
 QComboBox* dropDown(QWidget* parent, const QString& name, QRect geometry,
-                    std::initializer_list<const char*> items)
+                    std::span<const std::u16string_view> items)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setGeometry(geometry);
     combo->setEditable(false);
-    for (const char* item : items)
-        combo->addItem(QString::fromLatin1(item));
+    for (const std::u16string_view item : items)
+        combo->addItem(qt(item));
     combo->setCurrentIndex(-1);
     return combo;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "sources/chart_source.h"
+
 #include <QRect>
 #include <QString>
-#include <initializer_list>
-#include <utility>
+#include <span>
+#include <string_view>
 
 class QComboBox;
 class QLabel;
@@ -18,10 +20,10 @@ namespace vandrel::widgets {
 QRect twips(int left, int top, int width, int height);
 
 QTreeWidget* list(QWidget* parent, const QString& name, QRect geometry,
-                  std::initializer_list<std::pair<const char*, int>> columns);
+                  std::span<const Column> columns);
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, QRect geometry);
 QComboBox* dropDown(QWidget* parent, const QString& name, QRect geometry,
-                    std::initializer_list<const char*> items);
+                    std::span<const std::u16string_view> items);
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, QRect geometry);
 
 // Today's default fonts are wider than the ones the layout was drawn for: where a

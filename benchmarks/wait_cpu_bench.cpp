@@ -3,7 +3,6 @@
 #include "run_benchmarks.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QTcpServer>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -24,9 +23,8 @@ void BM_WaitOnStalledServer(benchmark::State& state)
     double wallSeconds = 0;
     for (auto _ : state) {
         HttpTransfer transfer(nullptr, 3000);
-        QLabel status;
-        TransferMonitor monitor(transfer, status);
-        PageRequest request(transfer, monitor, nullptr);
+        TransferMonitor monitor(transfer);
+        PageRequest request(transfer, monitor);
         const std::clock_t cpuStart = std::clock();
         const auto wallStart = std::chrono::steady_clock::now();
         request.GetURL(url);

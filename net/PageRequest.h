@@ -6,33 +6,35 @@
 #include <QObject>
 #include <QString>
 
-class QWidget;
-
 namespace vandrel {
 
-// GetURL: one GET through the transfer control, waiting for its end while the
-// window keeps processing its events.
+// GetURL: one GET through the transfer control, waiting for its end while the event loop
+// keeps running, so the monitor reports every state as it happens.
 class PageRequest : public QObject
 {
     Q_OBJECT
 public:
-    // `dialogParent` holds the message box and owns the request.
-    PageRequest(TransferControl& inetGet, TransferMonitor& monitor, QWidget* dialogParent);
+    PageRequest(TransferControl& inetGet, const TransferMonitor& monitor,
+                QObject* parent = nullptr);
 
-    // Returns when the transfer has ended; PageText then holds the page, or is empty.
-    void GetURL(const QString& url);
+    // Returns when the transfer has ended: the page with every "&amp;" turned into "&", or
+    // empty when no response completed.
+    QString GetURL(const QString& url);
     static QString RequestHeaders(const QString& url);
-    static QString replaceAmpEntities(QString text);
 
-    // True when the last GetURL ended with a completed response (state 12).
+    // True when the last GetURL ended with a completed response.
     bool lastRequestSucceeded() const { return succeeded_; }
 
-private:
-    void showRefusal(int number, const QString& description);
+signals:
+    // The transfer control would not start the request; nothing was sent.
+    void Refused(int number, const QString& description);
+    // Bracket the wait for a started request, for a busy indicator.
+    void WaitStarted();
+    void WaitFinished();
 
+private:
     TransferControl& inetGet_;
-    TransferMonitor& monitor_;
-    QWidget* dialogParent_;
+    const TransferMonitor& monitor_;
     bool succeeded_ = false;
 };
 

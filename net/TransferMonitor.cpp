@@ -1,6 +1,5 @@
 #include "net/TransferMonitor.h"
 
-#include <QLabel>
 #include <QLocale>
 #include <limits>
 
@@ -9,27 +8,29 @@ namespace vandrel {
 namespace {
 
 constexpr int chunkSize = 1024;
+// Live progress is redrawn at most this often, so a fast page does not spend its time painting.
+constexpr qint64 arrivalRefreshMs = 100;
 
 QString stateText(int state)
 {
-    switch (state) {
-    case 1:
+    switch (TransferState(state)) {
+    case TransferState::ResolvingHost:
         return QStringLiteral("Looking up IP address of host computer...");
-    case 2:
+    case TransferState::HostResolved:
         return QStringLiteral("IP address found.");
-    case 3:
+    case TransferState::Connecting:
         return QStringLiteral("Attempting to connect to Host...");
-    case 4:
+    case TransferState::Connected:
         return QStringLiteral("Connected.");
-    case 5:
+    case TransferState::Requesting:
         return QStringLiteral("Making Request...");
-    case 6:
+    case TransferState::RequestSent:
         return QStringLiteral("Request sent.");
-    case 7:
+    case TransferState::Receiving:
         return QStringLiteral("Chatting with Host...");
-    case 9:
+    case TransferState::Disconnecting:
         return QStringLiteral("Disconnecting...");
-    case 10:
+    case TransferState::Disconnected:
         return QStringLiteral("Disconnected.");
     default:
         return {};
@@ -38,9 +39,9 @@ QString stateText(int state)
 
 // "0.0": the ratio rounded half away from zero to tenths, computed exactly on
 // integers, with the user's decimal separator and no digit grouping.
-QString percentText(qsizetype received, qint32 announced)
+QString percentText(qint64 received, qint64 announced)
 {
-    const qint64 tenths = (qint64(received) * 2000 + announced) / (qint64(announced) * 2);
+    const qint64 tenths = (received * 2000 + announced) / (announced * 2);
     return QString::number(tenths / 10) + QLocale::system().decimalPoint() +
            QString::number(tenths % 10);
 }
@@ -59,33 +60,51 @@ qint32 leadingNumber(const QString& value)
     return qint32(number);
 }
 
-QString sizeSuffix(qsizetype received, qint32 announced)
+QString kilobytes(qint64 received)
+{
+    return QString::number(received / 1000) + QStringLiteral("KB");
+}
+
+QString sizeSuffix(qint64 received, qint64 announced)
 {
     if (announced <= 0)
         return QStringLiteral("/?\r\n(The server did not tell me the size.)");
-    return QStringLiteral("/") + QString::number(announced / 1000) + QStringLiteral("KB\r\n") +
+    return QStringLiteral("/") + kilobytes(announced) + QStringLiteral("\r\n") +
            percentText(received, announced) + QLatin1Char('%');
 }
 
 } // namespace
 
-TransferMonitor::TransferMonitor(TransferControl& inetGet, QLabel& status, QObject* parent)
-    : QObject(parent), inetGet_(inetGet), status_(status)
+TransferMonitor::TransferMonitor(TransferControl& inetGet, QObject* parent)
+    : QObject(parent), inetGet_(inetGet)
 {
     connect(&inetGet_, &TransferControl::StateChanged, this,
             &TransferMonitor::inetGet_StateChanged);
+    connect(&inetGet_, &TransferControl::Progress, this, &TransferMonitor::showArrival);
 }
 
 void TransferMonitor::inetGet_StateChanged(int State)
 {
-    if (State == 12) {
+    if (State == int(TransferState::Completed)) {
         readBody();
-    } else if (State == 11) {
-        status_.setText(QStringLiteral("Error ") + QString::number(inetGet_.ResponseCode()) +
-                        QLatin1Char(' ') + inetGet_.ResponseInfo());
+    } else if (State == int(TransferState::Failed)) {
+        emit StatusChanged(QStringLiteral("Error ") + QString::number(inetGet_.ResponseCode()) +
+                           QLatin1Char(' ') + inetGet_.ResponseInfo());
     } else if (const QString text = stateText(State); !text.isEmpty()) {
-        status_.setText(text);
+        if (State == int(TransferState::ResolvingHost))
+            sinceArrivalShown_.invalidate();
+        emit StatusChanged(text);
     }
+}
+
+void TransferMonitor::showArrival(qint64 received, qint64 announced)
+{
+    if (sinceArrivalShown_.isValid() && sinceArrivalShown_.elapsed() < arrivalRefreshMs)
+        return;
+    sinceArrivalShown_.start();
+    // The same 32-bit size as PageSize, so that any announced length gives a percentage.
+    announced = qMin(announced, qint64(std::numeric_limits<qint32>::max()));
+    emit StatusChanged(kilobytes(received) + sizeSuffix(received, announced));
 }
 
 void TransferMonitor::readBody()
@@ -98,8 +117,9 @@ void TransferMonitor::readBody()
     while (!finished) {
         chunk = inetGet_.GetChunk(chunkSize);
         pageText_ += chunk;
-        status_.setText(QString::number(pageText_.size() / 1000) + QStringLiteral("KB"));
-        status_.setText(status_.text() + sizeSuffix(pageText_.size(), pageSize_));
+        const QString received = kilobytes(pageText_.size());
+        emit StatusChanged(received);
+        emit StatusChanged(received + sizeSuffix(pageText_.size(), pageSize_));
         finished = chunk.isEmpty();
     }
 }

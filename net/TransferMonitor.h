@@ -2,35 +2,37 @@
 
 #include "net/TransferControl.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <utility>
-
-class QLabel;
 
 namespace vandrel {
 
-// The window's handler of the transfer's StateChanged: a status text per state,
-// and on a completed response the body read into PageText with progress texts.
+// The handler of the transfer's StateChanged: a status text per state, live progress while
+// the body arrives, and on a completed response the body read into PageText with progress
+// texts. Whoever shows the status line listens to StatusChanged.
 class TransferMonitor : public QObject
 {
     Q_OBJECT
 public:
-    TransferMonitor(TransferControl& inetGet, QLabel& status, QObject* parent = nullptr);
+    explicit TransferMonitor(TransferControl& inetGet, QObject* parent = nullptr);
 
     const QString& PageText() const { return pageText_; }
-    void setPageText(QString text) { pageText_ = std::move(text); }
     qint32 PageSize() const { return pageSize_; }
 
     void inetGet_StateChanged(int State);
 
+signals:
+    void StatusChanged(const QString& text);
+
 private:
     void readBody();
+    void showArrival(qint64 received, qint64 announced);
 
     TransferControl& inetGet_;
-    QLabel& status_;
     QString pageText_;
     qint32 pageSize_ = 0;
+    QElapsedTimer sinceArrivalShown_;
 };
 
 } // namespace vandrel

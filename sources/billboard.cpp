@@ -60,11 +60,10 @@ void ExtractBillboard(std::u16string text, RowSink& rows)
 
 namespace {
 constexpr std::u16string_view charts[] = {
-    u"Adult", u"Contemporary", u"Country", u"Dance",      u"Dance_Radio", u"Digital",
-    u"Hot100", u"LatinTracks", u"Mainstream", u"Modern", u"Rap",         u"RnB"};
-constexpr Column columns[] = {{u"This Week:", 500}, {u"Last Week:", 500},
-                              {u"Weeks On Chart:", 500}, {u"Artist:", 2000},
-                              {u"Song:", 2000}, {u"Peak:", 500}};
+    u"Adult",  u"Contemporary", u"Country",    u"Dance",  u"Dance_Radio", u"Digital",
+    u"Hot100", u"LatinTracks",  u"Mainstream", u"Modern", u"Rap",         u"RnB"};
+constexpr Column columns[] = {{u"This Week:", 500}, {u"Last Week:", 500}, {u"Weeks On Chart:", 500},
+                              {u"Artist:", 2000},   {u"Song:", 2000},     {u"Peak:", 500}};
 } // namespace
 
 const ChartSource BillboardSource = {

@@ -77,12 +77,12 @@ void ExtractCddb(std::u16string text, const CddbLayout& layout, RowSink& rows)
 
 namespace {
 constexpr std::u16string_view albumGenres[] = {
-    u"Alt",    u"Blues", u"Catalog", u"Celtic", u"Country", u"Folk",       u"Gospel",
-    u"HipHop", u"Jazz",  u"Latin",   u"Metal",  u"Pop",     u"Reggae",     u"RnB",
-    u"Rock",   u"Soundtrack", u"Techno", u"World"};
-constexpr std::u16string_view songGenres[] = {
-    u"Alt", u"Catalog", u"Country", u"Gospel",     u"Jazz",   u"Latin",
-    u"Pop", u"Rock",    u"Soundtrack", u"Techno", u"Urban", u"World"};
+    u"Alt",    u"Blues",  u"Catalog", u"Celtic",     u"Country", u"Folk",
+    u"Gospel", u"HipHop", u"Jazz",    u"Latin",      u"Metal",   u"Pop",
+    u"Reggae", u"RnB",    u"Rock",    u"Soundtrack", u"Techno",  u"World"};
+constexpr std::u16string_view songGenres[] = {u"Alt",        u"Catalog", u"Country", u"Gospel",
+                                              u"Jazz",       u"Latin",   u"Pop",     u"Rock",
+                                              u"Soundtrack", u"Techno",  u"Urban",   u"World"};
 constexpr Column albumColumns[] = {{u"This Week:", 500}, {u"Artist:", 2900}, {u"Album:", 2900}};
 constexpr Column songColumns[] = {
     {u"This Week:", 500}, {u"Artist:", 2000}, {u"Song:", 2000}, {u"Album:", 1800}};

@@ -19,8 +19,8 @@ struct Column
 // where its page lies and how its rows come out of that page.
 struct ChartSource
 {
-    std::string_view name;        // on the command line: "krock", "cddb-albums", ...
-    std::u16string_view caption;  // the page's caption until a choice names itself
+    std::string_view name;       // on the command line: "krock", "cddb-albums", ...
+    std::u16string_view caption; // the page's caption until a choice names itself
     std::span<const std::u16string_view> choices; // the drop-down items; none without a list
     std::span<const Column> columns;
     // The address to request; `choice` is the drop-down item's text (unused without a list).

@@ -20,7 +20,7 @@ std::u16string doneText(const std::u16string& seconds, int count)
     return u"Done. (" + seconds + u" secs)\r\n(" + FromUtf8(std::to_string(count)) + u" Found)";
 }
 
-void refresh(CyclePage& page, const ChartSource& source)
+CycleOutcome refresh(CyclePage& page, const ChartSource& source)
 {
     page.SetGetEnabled(false);
     // A monotonic clock: a run across midnight must not come out negative.
@@ -34,7 +34,7 @@ void refresh(CyclePage& page, const ChartSource& source)
     std::u16string text = page.Download(source.address(choice));
     if (text.empty()) {
         page.SetGetEnabled(true);
-        return;
+        return CycleOutcome::NothingDownloaded;
     }
 
     page.SetStatus(u"Parsing...");
@@ -42,19 +42,21 @@ void refresh(CyclePage& page, const ChartSource& source)
     page.SetGetEnabled(true);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     page.SetStatus(doneText(page.FormatSeconds(elapsed.count()), page.RowCount()));
+    return CycleOutcome::Listed;
 }
 
 } // namespace
 
-void RunRefreshCycle(CyclePage& page, const ChartSource& source)
+CycleOutcome RunRefreshCycle(CyclePage& page, const ChartSource& source)
 {
     try {
-        refresh(page, source);
+        return refresh(page, source);
     } catch (const std::exception& failure) {
         // Failure's what() is its description; anything else the standard library
         // throws (say, out of memory) ends the run the same way.
         page.SetGetEnabled(true);
         page.SetStatus(errorText(FromUtf8(failure.what())));
+        return CycleOutcome::Failed;
     }
 }
 

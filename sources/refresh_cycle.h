@@ -25,8 +25,12 @@ public:
     virtual std::u16string FormatSeconds(double seconds) const = 0;
 };
 
+// How a run ended: the list read, nothing downloaded (the transfer reported why), or a failure
+// whose text is on the status line.
+enum class CycleOutcome { Listed, NothingDownloaded, Failed };
+
 // What every "Get" button runs: empty the list, download the source's page, cut
 // the rows out of it, and report the time taken and the rows found, or the failure.
-void RunRefreshCycle(CyclePage& page, const ChartSource& source);
+CycleOutcome RunRefreshCycle(CyclePage& page, const ChartSource& source);
 
 } // namespace vandrel

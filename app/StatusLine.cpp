@@ -1,0 +1,11 @@
+#include "app/StatusLine.h"
+
+namespace vandrel {
+
+void StatusLine::display(const QString& text)
+{
+    setText(text);
+    repaint();
+}
+
+} // namespace vandrel

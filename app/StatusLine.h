@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLabel>
+
+namespace vandrel {
+
+// The two-line status under the tab strip. Each text is painted the moment it is written:
+// the stages of a download follow each other inside one pass of the event loop, and a
+// label that only scheduled its repaint would show none but the last.
+class StatusLine final : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+    void display(const QString& text);
+};
+
+} // namespace vandrel

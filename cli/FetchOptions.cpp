@@ -1,0 +1,147 @@
+#include "cli/FetchOptions.h"
+
+#include "net/QtText.h"
+#include "sources/chart_source.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+
+namespace vandrel {
+
+namespace {
+
+QLatin1String nameOf(const ChartSource& source)
+{
+    return QLatin1String(source.name.data(), qsizetype(source.name.size()));
+}
+
+QString sourceNames()
+{
+    QStringList names;
+    for (const ChartSource* source : AllSources())
+        names << nameOf(*source);
+    return names.join(QStringLiteral(", "));
+}
+
+QString choiceNames(const ChartSource& source)
+{
+    QStringList names;
+    for (const std::u16string_view choice : source.choices)
+        names << qt(choice);
+    return names.join(QStringLiteral(", "));
+}
+
+const ChartSource* findSource(const QString& name)
+{
+    const auto sources = AllSources();
+    const auto found = std::find_if(sources.begin(), sources.end(),
+                                    [&](const ChartSource* s) { return name == nameOf(*s); });
+    return found == sources.end() ? nullptr : *found;
+}
+
+void describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Prints a music chart as rows: the list one page of the Vandrel window shows.\n"
+            "\n"
+            "SOURCE is one of: %1.\n"
+            "CHOICE is a genre or chart of that source (any letter case; the first by default);\n"
+            "--list shows them. `vandrel-fetch version` prints the running and the newest "
+            "version.\n"
+            "\n"
+            "The status of the download goes to standard error when it is a terminal, or always\n"
+            "with --verbose. Exit status: 0 when the list was read, 1 when the download failed or\n"
+            "the page was empty or not in the expected shape, 2 for a usage error.\n"
+            "The http_proxy and no_proxy environment variables are honoured.")
+            .arg(sourceNames()));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("format"), QStringLiteral("Output format: tsv (the default), csv or json."),
+         QStringLiteral("format"), QStringLiteral("tsv")},
+        {QStringLiteral("list"), QStringLiteral("List every source with its choices.")},
+        {QStringLiteral("verbose"), QStringLiteral("Print the status of the download always.")},
+    });
+    parser.addPositionalArgument(QStringLiteral("source"),
+                                 QStringLiteral("The chart source, or `version`."),
+                                 QStringLiteral("SOURCE"));
+    parser.addPositionalArgument(QStringLiteral("choice"),
+                                 QStringLiteral("A genre or chart of the source."),
+                                 QStringLiteral("[CHOICE]"));
+}
+
+std::variant<FetchList, UsageError> fetchList(const QStringList& positional, const QString& format)
+{
+    const ChartSource* source = findSource(positional[0]);
+    if (!source)
+        return UsageError{QStringLiteral("unknown source \"%1\"; the sources are: %2.")
+                              .arg(positional[0], sourceNames())};
+    static const QStringList formats = {QStringLiteral("tsv"), QStringLiteral("csv"),
+                                        QStringLiteral("json")};
+    const auto formatIndex = formats.indexOf(format);
+    if (formatIndex < 0)
+        return UsageError{
+            QStringLiteral("unknown format \"%1\"; the formats are: tsv, csv, json.").arg(format)};
+    FetchList list{source, QString(), RowFormat(formatIndex)};
+    if (source->choices.empty()) {
+        if (positional.size() > 1)
+            return UsageError{QStringLiteral("%1 takes no choice.").arg(positional[0])};
+        return list;
+    }
+    list.choice = qt(source->choices.front());
+    if (positional.size() == 1)
+        return list;
+    for (const std::u16string_view choice : source->choices)
+        if (positional[1].compare(qt(choice), Qt::CaseInsensitive) == 0) {
+            list.choice = qt(choice);
+            return list;
+        }
+    return UsageError{QStringLiteral("unknown choice \"%1\" for %2; the choices are: %3.")
+                          .arg(positional[1], positional[0], choiceNames(*source))};
+}
+
+} // namespace
+
+FetchOptions ReadFetchOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    describe(parser);
+    FetchOptions options;
+    if (!parser.parse(arguments)) {
+        options.command = UsageError{parser.errorText()};
+        return options;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    options.verbose = parser.isSet(QStringLiteral("verbose"));
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("list")))
+        options.command = positional.isEmpty()
+                              ? decltype(options.command)(ListSources{})
+                              : UsageError{QStringLiteral("--list takes no source.")};
+    else if (positional == QStringList{QStringLiteral("version")})
+        options.command = CheckVersion{};
+    else if (positional.isEmpty() || positional.size() > 2)
+        options.command = UsageError{QStringLiteral("name one source (%1).").arg(sourceNames())};
+    else
+        std::visit([&](auto&& command) { options.command = command; },
+                   fetchList(positional, parser.value(QStringLiteral("format"))));
+    return options;
+}
+
+QString SourcesListing()
+{
+    QString listing;
+    for (const ChartSource* source : AllSources()) {
+        listing += nameOf(*source);
+        for (const std::u16string_view choice : source->choices)
+            listing += QLatin1Char(' ') + qt(choice);
+        listing += QLatin1Char('\n');
+    }
+    return listing;
+}
+
+} // namespace vandrel

@@ -1,0 +1,171 @@
+// The monitor and the page request on a scripted transfer: what the status line is told, in
+// order, and what page the caller gets.
+#include "net/PageRequest.h"
+#include "net/TransferMonitor.h"
+#include "support/FakeTransfer.h"
+
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vandrel {
+namespace {
+
+const QString unknownSize = QStringLiteral("/?\r\n(The server did not tell me the size.)");
+
+// A percentage as the user's locale writes it.
+QString percent(const char* digits)
+{
+    return QString::fromLatin1(digits).replace(QLatin1Char('.'), QLocale::system().decimalPoint()) +
+           QLatin1Char('%');
+}
+
+QStringList chunksOf(qsizetype length, qsizetype size)
+{
+    QStringList chunks;
+    for (qsizetype done = 0; done < length; done += size)
+        chunks.append(QString(qMin(size, length - done), QLatin1Char('x')));
+    return chunks;
+}
+
+struct Engine
+{
+    Engine()
+    {
+        QObject::connect(&monitor, &TransferMonitor::StatusChanged,
+                         [this](auto& t) { statuses << t; });
+    }
+    QString get() { return request.GetURL(QStringLiteral("http://example.test/a b?x=1&y=2")); }
+
+    test::FakeTransfer transfer;
+    TransferMonitor monitor{transfer};
+    PageRequest request{transfer, monitor};
+    QStringList statuses;
+};
+
+struct BodyCase
+{
+    const char* name;
+    qsizetype length, chunk;
+    QString contentLength;
+    qint32 pageSize;
+    QString lastStatus;
+};
+
+class Body : public ::testing::TestWithParam<BodyCase>
+{
+};
+
+TEST_P(Body, IsReadWholeAndEndsOnItsSize)
+{
+    const BodyCase& c = GetParam();
+    Engine e;
+    e.transfer.body = chunksOf(c.length, c.chunk);
+    e.transfer.contentLength = c.contentLength;
+    EXPECT_EQ(e.get(), e.transfer.body.join(QString()));
+    EXPECT_EQ(e.monitor.PageSize(), c.pageSize);
+    EXPECT_EQ(e.statuses.last(), c.lastStatus);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, Body,
+    ::testing::Values(
+        BodyCase{"Empty", 0, 1, "0", 0, "Chatting with Host..."},
+        BodyCase{"Announced999", 999, 1024, "999", 999, "0KB/0KB\r\n" + percent("100.0")},
+        BodyCase{"Announced500For1000", 1000, 1024, "500", 500, "1KB/0KB\r\n" + percent("200.0")},
+        BodyCase{"OneFullChunk", 1024, 1024, "1024", 1024, "1KB/1KB\r\n" + percent("100.0")},
+        BodyCase{"NoContentLength", 2500, 1024, "", 0, "2KB" + unknownSize},
+        BodyCase{"ContentLengthZero", 10, 1024, "0", 0, "0KB" + unknownSize},
+        BodyCase{"NotANumber", 10, 1024, "abc", 0, "0KB" + unknownSize},
+        BodyCase{"NegativeIsNoSize", 10, 1024, "-5", 0, "0KB" + unknownSize},
+        BodyCase{"LeadingBlanksTrailingText", 1024, 1024, "  2048 bytes", 2048,
+                 "1KB/2KB\r\n" + percent("50.0")},
+        BodyCase{"RoundsDownBelowHalf", 1, 1, "3", 3, "0KB/0KB\r\n" + percent("33.3")},
+        BodyCase{"RoundsUpFromHalf", 1, 1, "16", 16, "0KB/0KB\r\n" + percent("6.3")},
+        BodyCase{"NoDigitGrouping", 2000, 1024, "1", 1, "2KB/0KB\r\n" + percent("200000.0")},
+        BodyCase{"ClampedBeyond32Bits", 10, 1024, "99999999999", 2147483647,
+                 "0KB/2147483KB\r\n" + percent("0.0")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Monitor, TellsEveryStateAndEachPieceOfTheBodyInOrder)
+{
+    Engine e;
+    e.transfer.states = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, -1, 12};
+    e.transfer.body = chunksOf(2000, 1000);
+    e.transfer.contentLength = QStringLiteral("2000");
+    e.get();
+    const QString done = "2KB/2KB\r\n" + percent("100.0");
+    EXPECT_EQ(e.statuses,
+              QStringList({"Looking up IP address of host computer...", "IP address found.",
+                           "Attempting to connect to Host...", "Connected.", "Making Request...",
+                           "Request sent.", "Chatting with Host...", "Disconnecting...",
+                           "Disconnected.", "2KB", done, "2KB", done}));
+}
+
+TEST(Monitor, ShowsLiveProgressAtMostEveryTenthOfASecond)
+{
+    Engine e;
+    emit e.transfer.StateChanged(1);
+    emit e.transfer.Progress(12345, 40000);
+    emit e.transfer.Progress(20000, 40000);
+    QTest::qWait(150);
+    emit e.transfer.Progress(30000, 0);
+    EXPECT_EQ(e.statuses.mid(1),
+              QStringList({"12KB/40KB\r\n" + percent("30.9"), "30KB" + unknownSize}));
+}
+
+TEST(PageRequest, SendsTheAddressUnchangedWithTheHeaderBlockAndWaits)
+{
+    Engine e;
+    QSignalSpy waits(&e.request, &PageRequest::WaitFinished);
+    e.transfer.autoFinish = false;
+    e.transfer.body = {QStringLiteral("late page")};
+    QTimer::singleShot(20, &e.transfer, [&e] { e.transfer.finish(); });
+    EXPECT_EQ(e.get(), QStringLiteral("late page"));
+    EXPECT_EQ(waits.count(), 1);
+    EXPECT_EQ(e.transfer.url, QStringLiteral("http://example.test/a b?x=1&y=2"));
+    EXPECT_EQ(e.transfer.operation, QStringLiteral("GET"));
+    EXPECT_EQ(e.transfer.headers,
+              QStringLiteral("\r\n\r\nReferer: http://example.test/a b?x=1&y=2\r\n"
+                             "Content-Type: application/x-www-form-urlencoded\r\n"
+                             "User-Agent: ZizerIde (compatible; MSIE 4.01; Windows 98)\r\n\r\n"));
+}
+
+TEST(PageRequest, TurnsEveryLowerCaseAmpEntityIntoAnAmpersandInOnePass)
+{
+    Engine e;
+    e.transfer.body = {QStringLiteral("a & b|&amp;R&amp;B|&amp;amp;|&amp;nbsp;|&AMP; &Amp; &amp")};
+    EXPECT_EQ(e.get(), QStringLiteral("a & b|&R&B|&amp;|&nbsp;|&AMP; &Amp; &amp"));
+}
+
+TEST(PageRequest, FailureOrRefusalAfterAPageGivesNoPage)
+{
+    Engine e;
+    e.transfer.body = {QStringLiteral("first page")};
+    ASSERT_EQ(e.get(), QStringLiteral("first page"));
+
+    e.transfer.states = {1, 2, 3, 4, 5, 6, 7, 8, 11};
+    e.transfer.responseCode = 404;
+    e.transfer.responseInfo = QStringLiteral("Not Found");
+    EXPECT_EQ(e.get(), QString());
+    EXPECT_EQ(e.statuses.last(), QStringLiteral("Error 404 Not Found"));
+    EXPECT_EQ(e.monitor.PageText(), QStringLiteral("first page"));
+
+    e.transfer.responseCode = -7;
+    e.transfer.responseInfo.clear();
+    e.get();
+    EXPECT_EQ(e.statuses.last(), QStringLiteral("Error -7 "));
+
+    QSignalSpy refused(&e.request, &PageRequest::Refused);
+    QSignalSpy waits(&e.request, &PageRequest::WaitStarted);
+    e.transfer.refusal = Failure(-35, "Cannot start");
+    EXPECT_EQ(e.get(), QString());
+    EXPECT_FALSE(e.request.lastRequestSucceeded());
+    ASSERT_EQ(refused.count(), 1);
+    EXPECT_EQ(refused[0], QVariantList({-35, QStringLiteral("Cannot start")}));
+    EXPECT_EQ(waits.count(), 0);
+}
+
+} // namespace
+} // namespace vandrel
