@@ -90,6 +90,17 @@ class Table:
         self.add(figure, duration(value), f"{duration(floor)} {label}", f"{ratio:.1f}×", goal,
                  ratio <= limit)
 
+    def over(self, figure, name, baseline, clock, limit):
+        """A figure whose goal is a time added to a baseline measured beside it."""
+        goal = f"≤ {duration(limit)} over it"
+        measured, base = self.get(name), self.get(baseline)
+        if not measured or not base:
+            self.missing(figure, goal)
+            return
+        value, floor = seconds(measured, clock), seconds(base, clock)
+        self.add(figure, duration(value), f"{duration(floor)} bare GET",
+                 f"+{duration(value - floor)}", goal, value - floor <= limit)
+
     def print(self):
         header = ("Figure", "Measured", "Baseline (same run)", "Ratio", "Goal", "Result")
         widths = [max(len(row[i]) for row in self.rows + [header]) for i in range(len(header))]
@@ -111,11 +122,15 @@ def markers(table):
                   "cpu_time", 5, "scan")
 
 
+# A person cannot see less than one frame at 60 Hz: what the window adds to the download, painting
+# every stage of it included, stays within that.
+ONE_FRAME = 1 / 60
+
+
 def end_to_end(table):
     for key, source in SOURCES:
-        table.against(f"{source}: click on Get to \"Done.\" (median of 20)",
-                      f"EndToEnd/{key}/Window", f"EndToEnd/{key}/BareGet", "real_time", 1.5,
-                      "bare GET")
+        table.over(f"{source}: click on Get to \"Done.\" (median of 20)",
+                   f"EndToEnd/{key}/Window", f"EndToEnd/{key}/BareGet", "real_time", ONE_FRAME)
 
 
 def waiting(table):
