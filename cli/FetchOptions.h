@@ -13,9 +13,9 @@ enum class RowFormat { Tsv, Csv, Json };
 // What the command line asks for, once it has been read and checked.
 struct FetchList
 {
-    const ChartSource* source;
+    const ChartSource* source = nullptr;
     QString choice; // as the drop-down list spells it; empty for sources without one
-    RowFormat format;
+    RowFormat format = RowFormat::Tsv;
 };
 struct ListSources
 {
