@@ -1,4 +1,4 @@
-#include "net/HttpTransfer.h"
+#include "net/CurlTransfer.h"
 #include "net/PageRequest.h"
 #include "support/FakeTransfer.h"
 
@@ -137,7 +137,7 @@ TEST_F(PageRequestTest, RefusedRequestShowsTheMessageBox)
 
 TEST(PageRequestHttp, AddressTheTransferRefusesShowsItsFailure)
 {
-    HttpTransfer transfer;
+    CurlTransfer transfer;
     QLabel status;
     TransferMonitor monitor{transfer, status};
     PageRequest request{transfer, monitor, nullptr};
@@ -149,7 +149,7 @@ TEST(PageRequestHttp, AddressTheTransferRefusesShowsItsFailure)
     EXPECT_EQ(seen.count, 1);
     EXPECT_EQ(
         seen.text,
-        QStringLiteral("Error: %1\r\nURL is malformed").arg(int(HttpTransfer::MalformedUrlError)));
+        QStringLiteral("Error: %1\r\nURL is malformed").arg(int(CurlTransfer::MalformedUrlError)));
     EXPECT_TRUE(monitor.PageText().isEmpty());
     EXPECT_FALSE(transfer.StillExecuting());
 }
