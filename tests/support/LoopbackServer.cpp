@@ -2,7 +2,6 @@
 
 #include <QTcpSocket>
 #include <QTimer>
-#include <memory>
 #include <sys/socket.h>
 
 namespace vandrel::test {
@@ -12,12 +11,15 @@ LoopbackServer::LoopbackServer()
     connect(&server_, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            auto received = std::make_shared<QByteArray>();
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket, received] {
-                *received += socket->readAll();
-                for (qsizetype end; (end = received->indexOf("\r\n\r\n")) >= 0;) {
-                    answer(socket, received->left(end + 4));
-                    received->remove(0, end + 4);
+            // Each request ends at the blank line after its head.
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+                for (qsizetype end;
+                     (end = socket->peek(socket->bytesAvailable()).indexOf("\r\n\r\n")) >= 0;) {
+                    requests_.append(socket->read(end + 4));
+                    const Reply reply =
+                        replies_.value(requests_.last().split(' ').value(1), defaultReply_);
+                    QTimer::singleShot(reply.delayMs, socket,
+                                       [socket, reply] { send(socket, reply); });
                 }
             });
         }
@@ -49,13 +51,6 @@ quint16 LoopbackServer::closedPort()
     return probe.serverPort();
 }
 
-void LoopbackServer::answer(QTcpSocket* socket, const QByteArray& request)
-{
-    requests_.append(request);
-    const Reply reply = replies_.value(request.split(' ').value(1), defaultReply_);
-    QTimer::singleShot(reply.delayMs, socket, [socket, reply] { send(socket, reply); });
-}
-
 void LoopbackServer::send(QTcpSocket* socket, const Reply& reply)
 {
     const qsizetype now = reply.stallAfter >= 0 ? reply.stallAfter : reply.trickleFrom;
@@ -74,11 +69,9 @@ void LoopbackServer::send(QTcpSocket* socket, const Reply& reply)
     if (reply.trickleFrom < 0)
         return finish(socket, reply);
     auto* timer = new QTimer(socket);
-    auto rest = std::make_shared<QByteArray>(reply.bytes.mid(reply.trickleFrom));
-    connect(timer, &QTimer::timeout, socket, [socket, timer, reply, rest] {
-        socket->write(rest->left(1));
-        rest->remove(0, 1);
-        if (rest->isEmpty()) {
+    connect(timer, &QTimer::timeout, socket, [socket, timer, reply, next = now]() mutable {
+        socket->write(reply.bytes.mid(next++, 1));
+        if (next >= reply.bytes.size()) {
             timer->stop();
             finish(socket, reply);
         }

@@ -51,7 +51,6 @@ public:
     static quint16 closedPort();
 
 private:
-    void answer(QTcpSocket* socket, const QByteArray& request);
     static void send(QTcpSocket* socket, const Reply& reply);
     static void finish(QTcpSocket* socket, const Reply& reply);
 
