@@ -1,5 +1,7 @@
 #include "net/ResponseHead.h"
 
+#include <QByteArrayList>
+
 namespace vandrel {
 
 bool ResponseHead::add(QByteArrayView line)
@@ -16,17 +18,19 @@ bool ResponseHead::add(QByteArrayView line)
         readStatusLine(content);
     } else if (content.isEmpty()) {
         complete_ = status_ / 100 != 1;
-    } else if (const qsizetype colon = content.indexOf(':'); colon > 0) {
-        fields_.append({content.left(colon).trimmed(), content.mid(colon + 1).trimmed()});
+    } else {
+        fields_ += content + '\n';
     }
     return true;
 }
 
 QByteArray ResponseHead::field(QByteArrayView name) const
 {
-    for (const auto& [fieldName, value] : fields_) {
-        if (fieldName.compare(name, Qt::CaseInsensitive) == 0)
-            return value;
+    for (qsizetype start = 0, end; (end = fields_.indexOf('\n', start)) >= 0; start = end + 1) {
+        const QByteArray line = fields_.mid(start, end - start);
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            return line.mid(colon + 1).trimmed();
     }
     return {};
 }

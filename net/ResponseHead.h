@@ -2,8 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QList>
-#include <utility>
 
 namespace vandrel {
 
@@ -34,7 +32,9 @@ private:
     bool complete_ = false;
     int status_ = 0;
     QByteArray reason_;
-    QList<std::pair<QByteArray, QByteArray>> fields_;
+    // The header lines of the latest head, trimmed, one per line: a field list would cost
+    // several times the bytes of a head of many tiny lines.
+    QByteArray fields_;
 };
 
 } // namespace vandrel
