@@ -53,29 +53,23 @@ quint16 LoopbackServer::closedPort()
 
 void LoopbackServer::send(QTcpSocket* socket, const Reply& reply)
 {
-    const qsizetype now = reply.stallAfter >= 0 ? reply.stallAfter : reply.trickleFrom;
-    socket->write(now >= 0 ? reply.bytes.left(now) : reply.bytes);
+    socket->write(reply.stallAfter >= 0 ? reply.bytes.left(reply.stallAfter) : reply.bytes);
     if (reply.stallAfter >= 0)
         return;
-    if (!reply.endlessPiece.isEmpty()) {
-        // About one piece queued at a time, so the stream goes as fast as the client reads.
-        const auto refill = [socket, piece = reply.endlessPiece] {
-            if (socket->bytesToWrite() < piece.size())
-                socket->write(piece);
-        };
-        connect(socket, &QTcpSocket::bytesWritten, socket, refill);
-        return refill();
-    }
-    if (reply.trickleFrom < 0)
+    if (reply.endlessPiece.isEmpty())
         return finish(socket, reply);
+    // Unless timed, about one piece is queued at a time: the stream goes as fast as the client
+    // reads and no faster.
+    const auto more = [socket, piece = reply.endlessPiece, timed = reply.trickleMs > 0] {
+        if (timed || socket->bytesToWrite() < piece.size())
+            socket->write(piece);
+    };
+    if (reply.trickleMs == 0) {
+        connect(socket, &QTcpSocket::bytesWritten, socket, more);
+        return more();
+    }
     auto* timer = new QTimer(socket);
-    connect(timer, &QTimer::timeout, socket, [socket, timer, reply, next = now]() mutable {
-        socket->write(reply.bytes.mid(next++, 1));
-        if (next >= reply.bytes.size()) {
-            timer->stop();
-            finish(socket, reply);
-        }
-    });
+    connect(timer, &QTimer::timeout, socket, more);
     timer->start(reply.trickleMs);
 }
 

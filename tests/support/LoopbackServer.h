@@ -10,8 +10,8 @@ namespace vandrel::test {
 
 // A scripted HTTP server on 127.0.0.1 for tests. It records every request it receives, raw,
 // and answers each with the reply set for its path (or the default reply): raw bytes, after
-// a delay; all at once, stalling part-way, trickling out the last of them or followed by an
-// endless stream; then closing, resetting or keeping the connection.
+// a delay; all at once or stalling part-way, then followed by an endless stream, slow or fast;
+// or closing, resetting or keeping the connection.
 class LoopbackServer : public QObject
 {
 public:
@@ -22,11 +22,10 @@ public:
         // How many of `bytes` are sent before the server falls silent; -1 sends them all.
         qsizetype stallAfter = -1;
         bool closeAfter = true;
-        // From this many of `bytes` on, one byte every `trickleMs`; -1 sends them at once.
-        qsizetype trickleFrom = -1;
-        int trickleMs = 1000;
-        // Written again and again after `bytes`, as fast as the client reads.
+        // Written again and again after `bytes`: one piece every `trickleMs`, or with 0 as fast
+        // as the client reads.
         QByteArray endlessPiece = {};
+        int trickleMs = 0;
         // Ends the connection with a reset (RST) a moment after the bytes went out.
         bool resetAfter = false;
     };
