@@ -39,11 +39,6 @@ Reply krockPage(const QByteArray& artist, const QByteArray& song, QByteArrayList
                               headers);
 }
 
-Reply status(const QByteArray& line)
-{
-    return {"HTTP/1.1 " + line + "\r\n\r\n"};
-}
-
 Reply endless(const QByteArray& start, const QByteArray& piece)
 {
     return {.bytes = start, .endlessPiece = piece.repeated(64 * 1024 / piece.size())};
@@ -63,6 +58,8 @@ const QByteArray partialBody =
     "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n" + QByteArray(1000, 'x');
 const QByteArray okHead = "HTTP/1.1 200 OK\r\n";
 const QByteArray bandAndTune = krockPage("Band", "Tune").bytes;
+// The last three bytes of a page, one a second.
+const Reply slowEnd{.bytes = bandAndTune.chopped(3), .endlessPiece = "\n", .trickleMs = 1000};
 const Reply bomb = LoopbackServer::ok(LoopbackServer::deflate(QByteArray(64 * bodyCap, 'x')),
                                       {"Content-Encoding: deflate"});
 const QString done = QStringLiteral("Done\\. \\(\\d+[.,]\\d secs\\)\r\n\\(1 Found\\)");
@@ -70,6 +67,7 @@ const QString timedOut = QStringLiteral("Error 4 Timed out");
 const QString closedByServer = QStringLiteral("Error 2 Connection closed by the server");
 const QString notHttp = QStringLiteral("Error 399 Invalid HTTP response");
 const QString tooLarge = QStringLiteral("Error 299 Response too large");
+const QString redirects = QStringLiteral("Error 10 Too many redirects");
 const QString headTooLarge = QStringLiteral("Error 299 Response head too large");
 
 const HostileCase cases[] = {
@@ -77,23 +75,17 @@ const HostileCase cases[] = {
     {"ResetInTheBody", 1, {.bytes = partialBody, .resetAfter = true}, closedByServer},
     {"StallBeforeTheHead", 2, {.stallAfter = 0}, timedOut},
     {"StallInTheBody", 3, {.bytes = partialBody, .stallAfter = partialBody.size()}, timedOut},
-    {"OneBytePerSecond",
-     0,
-     {.bytes = bandAndTune.chopped(3), .endlessPiece = "\n", .trickleMs = 1000},
-     done,
-     "1|2|Band|Tune"},
+    {"OneBytePerSecond", 0, slowEnd, done, "1|2|Band|Tune"},
     {"EndlessBody", 4, endless(okHead + "\r\n", "<"), tooLarge},
     {"LengthLargerThanTheBodyThenClose", 1, {partialBody}, closedByServer},
     {"InvalidChunkedEncoding", 2, {okHead + "Transfer-Encoding: chunked\r\n\r\nzz\r\n"}, notHttp},
     {"DeflateBomb", 4, bomb, tooLarge},
-    {"RedirectLoop", 0, status("302 Found\r\nLocation: /a\r\nContent-Length: 0"),
-     "Error 10 Too many redirects"},
+    {"RedirectLoop", 0, {"HTTP/1.1 302 Found\r\nLocation: /a\r\n\r\n"}, redirects},
     // An empty page ends the run before parsing, under the monitor's last text.
-    {"NoContent", 1, status("204 No Content"), "Chatting with Host..."},
-    {"NotModified", 2, status("304 Not Modified"), "Chatting with Host..."},
+    {"NoContent", 1, {"HTTP/1.1 204 No Content\r\n\r\n"}, "Chatting with Host..."},
+    {"NotModified", 2, {"HTTP/1.1 304 Not Modified\r\n\r\n"}, "Chatting with Host..."},
     {"NotHttp", 3, {"SSH-2.0-OpenSSH_9.2p1\r\n"}, notHttp},
-    {"MarkupInTheReasonPhrase", 4, status("500 <b>x</b>\r\nContent-Length: 0"),
-     "Error 500 <b>x</b>"},
+    {"MarkupInTheReasonPhrase", 4, {"HTTP/1.1 500 <b>x</b>\r\n\r\n"}, "Error 500 <b>x</b>"},
     // Stripping leaves a "<" only where no ">" follows, and never decodes "&lt;".
     {"MarkupInTheCells", 0, krockPage("&lt;b&gt;x&lt;/b&gt;", "<b>x</b"), done,
      "1|2|&lt;b&gt;x&lt;/b&gt;|x</b"},
