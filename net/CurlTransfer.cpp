@@ -114,6 +114,12 @@ void CurlTransfer::configure(const QByteArray& url)
     curl_easy_setopt(easy_, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
     curl_easy_setopt(easy_, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
+    attachCallbacks();
+}
+
+// Each callback marks a step of the transfer: a state, a header line, body bytes.
+void CurlTransfer::attachCallbacks()
+{
     curl_easy_setopt(easy_, CURLOPT_OPENSOCKETFUNCTION, &CurlTransfer::onOpenSocket);
     curl_easy_setopt(easy_, CURLOPT_OPENSOCKETDATA, this);
     curl_easy_setopt(easy_, CURLOPT_PREREQFUNCTION, &CurlTransfer::onConnected);
@@ -257,8 +263,11 @@ size_t CurlTransfer::onHeaderLine(char* line, size_t, size_t length, void* self)
     transfer->idleTimer_.start();
     transfer->report(6);
     transfer->report(7);
-    transfer->progressReported_ = 0;
-    if (!transfer->head_.add(QByteArrayView(line, qsizetype(length))))
+    const QByteArrayView text(line, qsizetype(length));
+    // A redirect's response counts its body from zero again.
+    if (text.startsWith("HTTP/"))
+        transfer->progressReported_ = 0;
+    if (!transfer->head_.add(text))
         return transfer->stop(TransferError::headTooLarge());
     if (transfer->head_.complete() && transfer->redirectsToInsecureAddress())
         return transfer->stop(TransferError::insecureRedirect());

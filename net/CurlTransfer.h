@@ -44,6 +44,7 @@ public:
 private:
     void start(const QByteArray& url, const QString& requestHeaders);
     void configure(const QByteArray& url);
+    void attachCallbacks();
     void finish(CURLcode result);
     void release();
     void abortWith(const TransferError& error);

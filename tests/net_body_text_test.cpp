@@ -34,7 +34,8 @@ TEST(BodyTextDecoding, ChoosesTheCharset)
         {"ByteOrderMarkWins", "text/html; charset=iso-8859-1", "\357\273\277caf\303\251", cafe},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(BodyText(c.body, c.contentType).text(), c.text) << c.name;
+        EXPECT_EQ(BodyText(c.body, c.contentType).text().toStdString(), c.text.toStdString())
+            << c.name;
 }
 
 // Every piece holds at most 1024 bytes of the body and as many as the next character allows,

@@ -16,7 +16,7 @@ using Reply = LoopbackServer::Reply;
 
 // One request on a real transfer, driven as the window drives it: the states it reported,
 // then the page read in state 12, the error text of state 11 or the refusal of Execute.
-QString get(CurlTransfer& transfer, const QString& url, const QString& operation = "GET")
+std::string get(CurlTransfer& transfer, const QString& url, const QString& operation = "GET")
 {
     QStringList states;
     QString page;
@@ -30,13 +30,13 @@ QString get(CurlTransfer& transfer, const QString& url, const QString& operation
     try {
         transfer.Execute(url, operation, PageRequest::RequestHeaders(url));
     } catch (const Failure& failure) {
-        return QStringLiteral("Refused %1 ").arg(failure.number()) + failure.description().c_str();
+        return "Refused " + std::to_string(failure.number()) + ' ' + failure.description();
     }
     while (transfer.StillExecuting())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (states.endsWith(QStringLiteral("11")))
         page = QStringLiteral("Error %1 ").arg(transfer.ResponseCode()) + transfer.ResponseInfo();
-    return states.join(QLatin1Char(' ')) + QStringLiteral(": ") + page;
+    return (states.join(QLatin1Char(' ')) + QStringLiteral(": ") + page).toStdString();
 }
 
 const QByteArray page = "<html>" + QByteArray(5000, 'z') + "</html>";
@@ -84,7 +84,7 @@ TEST(HttpTransfer, EachStateAtItsMoment)
         const QString url = c.url.isEmpty() ? server.url() : c.url;
         if (!c.reply.closeAfter)
             get(transfer, url);
-        EXPECT_EQ(get(transfer, url), c.outcome) << c.name;
+        EXPECT_EQ(get(transfer, url), c.outcome.toStdString()) << c.name;
     }
 }
 
@@ -111,9 +111,9 @@ TEST(HttpTransfer, ProxyFromTheEnvironmentUnlessBypassed)
     const auto restore = qScopeGuard([] { qunsetenv("http_proxy"), qunsetenv("no_proxy"); });
     CurlTransfer transfer;
     qputenv("http_proxy", proxy.url().toLatin1());
-    EXPECT_TRUE(get(transfer, url).endsWith(": by proxy"));
+    EXPECT_TRUE(get(transfer, url).ends_with(": by proxy"));
     qputenv("no_proxy", "127.0.0.1");
-    EXPECT_TRUE(get(transfer, url).endsWith(": direct"));
+    EXPECT_TRUE(get(transfer, url).ends_with(": direct"));
 
     EXPECT_TRUE(proxy.requests().value(0).startsWith("GET " + url.toLatin1() + " HTTP/1.1\r\n"));
     const QByteArray host = "127.0.0.1:" + QByteArray::number(origin.port());

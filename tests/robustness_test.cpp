@@ -51,7 +51,6 @@ struct HostileCase
     Reply reply;
     QString status;        // a pattern for the whole status line
     QString firstRow = {}; // the cells of the one row expected, split at "|"; empty for no row
-    bool nothingListens = false;
 };
 
 const QByteArray partialBody =
@@ -71,7 +70,6 @@ const QString redirects = QStringLiteral("Error 10 Too many redirects");
 const QString headTooLarge = QStringLiteral("Error 299 Response head too large");
 
 const HostileCase cases[] = {
-    {"ConnectionRefused", 0, {}, "Error 1 Connection refused", {}, true},
     {"ResetInTheBody", 1, {.bytes = partialBody, .resetAfter = true}, closedByServer},
     {"StallBeforeTheHead", 2, {.stallAfter = 0}, timedOut},
     {"StallInTheBody", 3, {.bytes = partialBody, .stallAfter = partialBody.size()}, timedOut},
@@ -83,7 +81,6 @@ const HostileCase cases[] = {
     {"RedirectLoop", 0, {"HTTP/1.1 302 Found\r\nLocation: /a\r\n\r\n"}, redirects},
     // An empty page ends the run before parsing, under the monitor's last text.
     {"NoContent", 1, {"HTTP/1.1 204 No Content\r\n\r\n"}, "Chatting with Host..."},
-    {"NotModified", 2, {"HTTP/1.1 304 Not Modified\r\n\r\n"}, "Chatting with Host..."},
     {"NotHttp", 3, {"SSH-2.0-OpenSSH_9.2p1\r\n"}, notHttp},
     {"MarkupInTheReasonPhrase", 4, {"HTTP/1.1 500 <b>x</b>\r\n\r\n"}, "Error 500 <b>x</b>"},
     // Stripping leaves a "<" only where no ">" follows, and never decodes "&lt;".
@@ -144,7 +141,7 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
 
     LoopbackServer hostile;
     hostile.setReply(c.reply);
-    test::UseProxy(c.nothingListens ? LoopbackServer::closedPort() : hostile.port());
+    test::UseProxy(hostile.port());
     [[maybe_unused]] const qint64 residentBefore = restartPeak();
     QTest::mouseClick(button, Qt::LeftButton);
     // The address sanitizer holds freed memory back, so only a plain build can tell.
@@ -162,7 +159,7 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
     const QStringList cells = c.firstRow.split(QLatin1Char('|'), Qt::SkipEmptyParts);
     ASSERT_EQ(list->topLevelItemCount(), cells.isEmpty() ? 0 : 1);
     for (int column = 0; column < cells.size(); ++column)
-        EXPECT_EQ(list->topLevelItem(0)->text(column), cells[column]) << column;
+        EXPECT_EQ(list->topLevelItem(0)->text(column).toStdString(), cells[column].toStdString());
     EXPECT_TRUE(window.close());
 }
 
