@@ -3,7 +3,7 @@
 #include "app/SourcePage.h"
 #include "app/StatusLine.h"
 #include "app/TabStrip.h"
-#include "net/HttpTransfer.h"
+#include "net/CurlTransfer.h"
 #include "net/PageRequest.h"
 #include "net/TransferMonitor.h"
 #include "net/VersionCheck.h"
@@ -18,7 +18,7 @@
 
 namespace vandrel {
 
-frmMain::frmMain() : frmMain(new HttpTransfer) {}
+frmMain::frmMain() : frmMain(new CurlTransfer) {}
 
 frmMain::frmMain(TransferControl* transfer) : inetGet(transfer)
 {

@@ -1,4 +1,4 @@
-#include "net/HttpTransfer.h"
+#include "net/CurlTransfer.h"
 #include "net/PageRequest.h"
 #include "run_benchmarks.h"
 
@@ -22,7 +22,7 @@ void BM_WaitOnStalledServer(benchmark::State& state)
     double cpuSeconds = 0;
     double wallSeconds = 0;
     for (auto _ : state) {
-        HttpTransfer transfer(nullptr, 3000);
+        CurlTransfer transfer(nullptr, 3000);
         TransferMonitor monitor(transfer);
         PageRequest request(transfer, monitor);
         const std::clock_t cpuStart = std::clock();

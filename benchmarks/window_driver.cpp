@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QNetworkProxy>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -21,8 +20,7 @@ const SourceButton SourceButtons[SourceCount] = {
 
 void UseSampleServerAsProxy(quint16 port)
 {
-    QNetworkProxy::setApplicationProxy(
-        {QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), port});
+    qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(port));
 }
 
 void ShowPage(QWidget& window, const SourceButton& source)

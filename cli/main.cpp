@@ -2,7 +2,7 @@
 #include "cli/FetchOptions.h"
 #include "cli/RowFormats.h"
 #include "cli/StatusPrinter.h"
-#include "net/HttpTransfer.h"
+#include "net/CurlTransfer.h"
 #include "net/PageRequest.h"
 #include "net/QtText.h"
 #include "net/TransferMonitor.h"
@@ -39,7 +39,7 @@ struct Engine
             });
     }
 
-    HttpTransfer transfer;
+    CurlTransfer transfer;
     TransferMonitor monitor;
     PageRequest request;
 };

@@ -1,5 +1,5 @@
 #include "app/frmMain.h"
-#include "net/HttpTransfer.h"
+#include "net/CurlTransfer.h"
 #include "support/LoopbackServer.h"
 #include "support/UrlCatcher.h"
 #include "support/WindowTesting.h"
@@ -21,7 +21,7 @@ using test::LoopbackServer;
 class AboutPage : public ::testing::Test
 {
 protected:
-    AboutPage() : window(new HttpTransfer(nullptr, 3000))
+    AboutPage() : window(new CurlTransfer(nullptr, 3000))
     {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -1,6 +1,6 @@
 #include "app/ListCopy.h"
 #include "app/frmMain.h"
-#include "net/HttpTransfer.h"
+#include "net/CurlTransfer.h"
 #include "support/FakeTransfer.h"
 #include "support/LoopbackServer.h"
 #include "support/UrlCatcher.h"
@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Outcome{"Failed", {1, 2, 3, 4, 11}, std::nullopt},
                       Outcome{"Refused",
                               {},
-                              Failure(HttpTransfer::StillExecutingError,
+                              Failure(CurlTransfer::StillExecutingError,
                                       "Still executing last request")}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -241,7 +241,7 @@ TEST(BusyCursorOnTheNetwork, RestoredWhenTheServerFallsSilent)
     nothing.closeAfter = false;
     silent.setReply(nothing);
     test::UseProxy(silent.port());
-    auto* transfer = new HttpTransfer(nullptr, 300);
+    auto* transfer = new CurlTransfer(nullptr, 300);
     frmMain window(transfer);
     window.show();
     QList<int> duringStates, states;

@@ -1,5 +1,5 @@
 #include "app/frmMain.h"
-#include "net/HttpTransfer.h"
+#include "net/CurlTransfer.h"
 #include "support/LoopbackServer.h"
 #include "support/WindowTesting.h"
 #include "tools/sample-server/SampleServer.h"
@@ -41,7 +41,7 @@ const Source Sources[] = {
 class SourcesEndToEnd : public ::testing::Test
 {
 protected:
-    SourcesEndToEnd() : window(new HttpTransfer(nullptr, 5000))
+    SourcesEndToEnd() : window(new CurlTransfer(nullptr, 5000))
     {
         EXPECT_TRUE(sample.listen(0));
         test::UseProxy(sample.port());

@@ -1,23 +1,19 @@
 #pragma once
 
-#include <QByteArray>
 #include <QByteArrayList>
 #include <QHash>
-#include <QObject>
-#include <QString>
 #include <QTcpServer>
 
 class QTcpSocket;
 
 namespace vandrel::test {
 
-// A scripted HTTP server on 127.0.0.1 for tests. It records every request it receives,
-// raw, and answers each with the reply set for its path (or the default reply): raw bytes,
-// optionally after a delay; all at once, stalling part-way, trickling out the last of them
-// or followed by an endless stream; then closing, resetting or keeping the connection.
+// A scripted HTTP server on 127.0.0.1 for tests. It records every request it receives, raw,
+// and answers each with the reply set for its path (or the default reply): raw bytes, after
+// a delay; all at once or stalling part-way, then followed by an endless stream, slow or fast;
+// or closing, resetting or keeping the connection.
 class LoopbackServer : public QObject
 {
-    Q_OBJECT
 public:
     struct Reply
     {
@@ -26,40 +22,35 @@ public:
         // How many of `bytes` are sent before the server falls silent; -1 sends them all.
         qsizetype stallAfter = -1;
         bool closeAfter = true;
-        // From this many of `bytes` on, one byte every `trickleMs`; -1 sends them at once.
-        qsizetype trickleFrom = -1;
-        int trickleMs = 1000;
-        // Written again and again after `bytes` for as long as the client reads.
+        // Written again and again after `bytes`: one piece every `trickleMs`, or with 0 as fast
+        // as the client reads.
         QByteArray endlessPiece = {};
-        // Ends the connection with a reset (RST), once the bytes have reached the client.
+        int trickleMs = 0;
+        // Ends the connection with a reset (RST) a moment after the bytes went out.
         bool resetAfter = false;
     };
 
-    explicit LoopbackServer(QObject* parent = nullptr);
+    LoopbackServer();
 
     quint16 port() const { return server_.serverPort(); }
     QString url(const QString& path = QStringLiteral("/")) const;
     void setReply(const Reply& reply) { defaultReply_ = reply; }
     void setReply(const QByteArray& path, const Reply& reply) { replies_.insert(path, reply); }
-    // Each request's bytes up to and including the blank line that ends its header.
+    // Each request's bytes up to and including the blank line that ends its head.
     const QByteArrayList& requests() const { return requests_; }
 
     // "HTTP/1.1 <status>" + the header lines + a blank line + the body, nothing added.
     static QByteArray response(const QByteArray& status, const QByteArrayList& headers,
                                const QByteArray& body = {});
-    // A body in chunked transfer coding, one chunk per piece.
-    static QByteArray chunked(const QByteArrayList& pieces);
-    // `data` compressed as a gzip stream, for Content-Encoding: gzip.
-    static QByteArray gzip(const QByteArray& data);
+    // A "200 OK" response with the body's Content-Length ahead of `headers`.
+    static Reply ok(const QByteArray& body, const QByteArrayList& headers = {});
+    // `data` as a zlib stream, which is what Content-Encoding: deflate means.
+    static QByteArray deflate(const QByteArray& data) { return qCompress(data).mid(4); }
     // A port on 127.0.0.1 where nothing listens.
     static quint16 closedPort();
 
 private:
-    void serve(QTcpSocket* socket);
-    void answer(QTcpSocket* socket, const QByteArray& request);
     static void send(QTcpSocket* socket, const Reply& reply);
-    static void trickle(QTcpSocket* socket, const Reply& reply);
-    static void streamEndlessly(QTcpSocket* socket, const QByteArray& piece);
     static void finish(QTcpSocket* socket, const Reply& reply);
 
     QTcpServer server_;

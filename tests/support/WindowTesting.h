@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QNetworkProxy>
 #include <QTabBar>
 #include <QTest>
 #include <QWidget>
@@ -25,16 +24,16 @@ inline void ShowPage(const QWidget& window, int index)
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
 
-// Every request the program makes goes to the proxy on 127.0.0.1:`port`.
+// Every request the program makes goes to the proxy on 127.0.0.1:`port`, named the way
+// the user names one: in the environment, where the HTTP client looks for it on each request.
 inline void UseProxy(quint16 port)
 {
-    QNetworkProxy::setApplicationProxy(
-        {QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), port});
+    qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(port));
 }
 
 inline void UseNoProxy()
 {
-    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    qunsetenv("http_proxy");
 }
 
 } // namespace vandrel::test
