@@ -1,7 +1,9 @@
 // What the user sees on the status line: every stage painted before the next replaces it, and
 // what a refused request says.
 #include "app/frmMain.h"
+#include "net/CurlTransfer.h"
 #include "support/FakeTransfer.h"
+#include "support/LoopbackServer.h"
 #include "support/WindowTesting.h"
 
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -93,6 +96,50 @@ TEST_F(StatusLine, RefusedRequestsShowTheBoxAndTheVersionCheckSaysSo)
     EXPECT_TRUE(check->isEnabled());
     EXPECT_FALSE(check->isChecked());
 }
+
+// A page of 10,000 bytes that arrives in pieces of 500 over one second, announced or not.
+class Trickle : public ::testing::TestWithParam<bool>
+{
+};
+
+TEST_P(Trickle, ShowsTheArrivingKilobytesRisingBeforeTheEnd)
+{
+    test::LoopbackServer server;
+    const QByteArray length = GetParam() ? "Content-Length: 10000" : "Connection: close";
+    server.setReply({.bytes = test::LoopbackServer::response("200 OK", {length}),
+                     .endlessPiece = QByteArray(500, 'x'),
+                     .trickleMs = 50,
+                     .pieces = 20});
+    test::UseProxy(server.port());
+    frmMain window(new CurlTransfer);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    PaintRecorder recorder;
+    auto* status = test::Control<QLabel>(window, QStringLiteral("lblStatus"));
+    status->installEventFilter(&recorder);
+    QTest::mouseClick(test::Control<QPushButton>(window, QStringLiteral("cmdGet")), Qt::LeftButton);
+    test::UseNoProxy();
+
+    // Live texts come before the body is read, whose first text is the kilobytes alone.
+    const QRegularExpression live(
+        GetParam()
+            ? QStringLiteral("^(\\d+)KB/10KB\r\n\\d+[.,]\\d%$")
+            : QStringLiteral("^(\\d+)KB/\\?\r\n\\(The server did not tell me the size.\\)$"));
+    QList<int> kilobytes;
+    for (const QString& text : recorder.painted) {
+        if (QRegularExpression(QStringLiteral("^\\d+KB$")).match(text).hasMatch())
+            break;
+        if (const auto match = live.match(text); match.hasMatch())
+            kilobytes << match.captured(1).toInt();
+    }
+    ASSERT_GE(kilobytes.size(), 2) << recorder.painted.join(u'|').toStdString();
+    EXPECT_TRUE(std::is_sorted(kilobytes.begin(), kilobytes.end()));
+    EXPECT_LT(kilobytes.first(), kilobytes.last());
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("An error occured")))
+        << status->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Announced, Trickle, ::testing::Bool());
 
 } // namespace
 } // namespace vandrel

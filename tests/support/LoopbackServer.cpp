@@ -60,16 +60,22 @@ void LoopbackServer::send(QTcpSocket* socket, const Reply& reply)
         return finish(socket, reply);
     // Unless timed, about one piece is queued at a time: the stream goes as fast as the client
     // reads and no faster.
-    const auto more = [socket, piece = reply.endlessPiece, timed = reply.trickleMs > 0] {
-        if (timed || socket->bytesToWrite() < piece.size())
-            socket->write(piece);
-    };
     if (reply.trickleMs == 0) {
+        const auto more = [socket, piece = reply.endlessPiece] {
+            if (socket->bytesToWrite() < piece.size())
+                socket->write(piece);
+        };
         connect(socket, &QTcpSocket::bytesWritten, socket, more);
         return more();
     }
     auto* timer = new QTimer(socket);
-    connect(timer, &QTimer::timeout, socket, more);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, reply, left = reply.pieces]() mutable {
+        socket->write(reply.endlessPiece);
+        if (--left == 0) {
+            timer->stop();
+            finish(socket, reply);
+        }
+    });
     timer->start(reply.trickleMs);
 }
 

@@ -26,6 +26,8 @@ public:
         // as the client reads.
         QByteArray endlessPiece = {};
         int trickleMs = 0;
+        // With `trickleMs`, the stream ends (as the reply says) after this many pieces.
+        int pieces = -1;
         // Ends the connection with a reset (RST) a moment after the bytes went out.
         bool resetAfter = false;
     };
