@@ -88,21 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "0KB/2147483KB\r\n" + percent("0.0")}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Monitor, TellsEveryStateAndEachPieceOfTheBodyInOrder)
-{
-    Engine e;
-    e.transfer.states = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, -1, 12};
-    e.transfer.body = chunksOf(2000, 1000);
-    e.transfer.contentLength = QStringLiteral("2000");
-    e.get();
-    const QString done = "2KB/2KB\r\n" + percent("100.0");
-    EXPECT_EQ(e.statuses,
-              QStringList({"Looking up IP address of host computer...", "IP address found.",
-                           "Attempting to connect to Host...", "Connected.", "Making Request...",
-                           "Request sent.", "Chatting with Host...", "Disconnecting...",
-                           "Disconnected.", "2KB", done, "2KB", done}));
-}
-
 TEST(Monitor, ShowsLiveProgressAtMostEveryTenthOfASecond)
 {
     Engine e;

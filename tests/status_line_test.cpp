@@ -51,6 +51,8 @@ protected:
 
 TEST_F(StatusLine, PaintsEveryStageOfAGetBeforeTheNextReplacesIt)
 {
+    // States outside the table and those without a text of their own change nothing.
+    transfer->states = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, -1, 12};
     transfer->body = {QString(1000, u'x'), QString(1000, u'y')};
     transfer->contentLength = QStringLiteral("2000");
     PaintRecorder recorder;
@@ -58,13 +60,13 @@ TEST_F(StatusLine, PaintsEveryStageOfAGetBeforeTheNextReplacesIt)
     QTest::mouseClick(find<QPushButton>("cmdGet"), Qt::LeftButton);
 
     const QString done = "2KB/2KB\r\n100" + QLocale::system().decimalPoint() + "0%";
-    ASSERT_EQ(recorder.painted.size(), 14) << recorder.painted.join(u'|').toStdString();
+    ASSERT_EQ(recorder.painted.size(), 16) << recorder.painted.join(u'|').toStdString();
     EXPECT_EQ(
         recorder.painted,
         QStringList({"Downloading List...", "Looking up IP address of host computer...",
                      "IP address found.", "Attempting to connect to Host...", "Connected.",
-                     "Making Request...", "Request sent.", "Chatting with Host...", "2KB", done,
-                     "2KB", done, "Parsing...",
+                     "Making Request...", "Request sent.", "Chatting with Host...",
+                     "Disconnecting...", "Disconnected.", "2KB", done, "2KB", done, "Parsing...",
                      "An error occured while processing the list: Invalid procedure call "
                      "or argument.\r\nMake sure you have the latest version of this program."}));
 }
