@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QTabBar>
 #include <QTest>
 #include <QUrl>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 // Readable failure messages for texts.
@@ -26,13 +24,6 @@ template <class T = QWidget> T* Control(const QWidget& window, const QString& na
     auto* child = window.findChild<T*>(name);
     EXPECT_NE(child, nullptr) << name.toStdString();
     return child;
-}
-
-// Shows the window and waits until it is the active one, so that shortcuts reach it.
-inline void Show(QWidget& window)
-{
-    window.show();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
 // A real click on tab `index` of the window's tab strip.
