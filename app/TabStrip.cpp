@@ -78,12 +78,17 @@ void TabStrip::mousePressEvent(QMouseEvent* event)
 void TabStrip::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // The tab bar leaves these keys alone; a tab strip takes them to its first and last tab.
+        event->accept();
+        if (!refused())
+            pick(event->key() == Qt::Key_Home ? 0 : count() - 1);
+        return;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
         if (refused()) {
             event->accept();
             return;

@@ -1,233 +1,414 @@
 #include "app/frmMain.h"
+#include "sources/chart_source.h"
 #include "support/FakeTransfer.h"
+#include "support/LoopbackServer.h"
 #include "support/WindowTesting.h"
+#include "tools/sample-server/SampleServer.h"
+#include "tools/sample-server/sample_pages.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
+#include <QHeaderView>
+#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTest>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTimer>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
+#include <functional>
 
-namespace vandrel {
+namespace vandrel::test {
 namespace {
 
-class WindowTest : public ::testing::Test
+using Pages = std::tuple<int, int, QList<int>>;
+using Act = std::function<void(QTabBar& tabs, QWidget& window)>;
+
+// The window on a scripted transfer that runs until the test lets it finish.
+class Window : public ::testing::TestWithParam<std::tuple<const char*, int, int, Act>>
 {
 protected:
-    WindowTest() : transfer(new test::FakeTransfer), window(transfer)
+    Window() : transfer(new FakeTransfer), window(transfer)
     {
+        transfer->autoFinish = false;
         window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window)); // for the shortcuts
     }
 
-    template <class T> T* find(const QString& name) const { return test::Control<T>(window, name); }
-    QTabBar* tabs() const { return find<QTabBar>(QStringLiteral("tabChoose")); }
-    QGroupBox* page(int i) const { return find<QGroupBox>(QStringLiteral("fraMain(%1)").arg(i)); }
+    QTabBar* tabs() const { return Control<QTabBar>(window, "tabChoose"); }
+    QWidget* page(int i) const { return Control(window, QStringLiteral("fraMain(%1)").arg(i)); }
+    static Pages only(int page) { return {page, page, {page}}; }
 
-    // The page the user sees: the topmost page under the middle of the page area.
-    int pageInFront() const
+    // The selected tab, the page the user sees (the one whose control fills the middle of the
+    // page area) and the pages that take input; only(-1) once the window has closed.
+    Pages pages() const
     {
-        QWidget* hit = window.childAt(page(0)->geometry().center());
-        for (int i = 0; i < 6; ++i)
-            if (hit == page(i) || page(i)->isAncestorOf(hit))
-                return i;
-        return -1;
+        if (!window.isVisible())
+            return only(-1);
+        Pages seen{tabs()->currentIndex(), -1, {}};
+        for (int i = 0; i < 6; ++i) {
+            if (page(i)->isAncestorOf(window.childAt(page(0)->geometry().center())))
+                std::get<1>(seen) = i;
+            if (page(i)->isEnabled())
+                std::get<2>(seen) << i;
+        }
+        return seen;
     }
 
-    void clickTab(int index)
+    // Presses `trigger`, which starts a transfer, and runs `during` before the transfer ends.
+    void whileDownloading(const char* trigger, const std::function<void()>& during)
     {
-        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(index).center());
+        bool ran = false;
+        const QObject scope; // a transfer that never started takes the timer with it
+        QTimer::singleShot(0, &scope, [&] {
+            ran = true;
+            during();
+            transfer->finish();
+        });
+        Press(Control(window, trigger));
+        EXPECT_TRUE(ran);
     }
 
-    test::FakeTransfer* transfer;
+    FakeTransfer* transfer;
     frmMain window;
 };
 
-TEST_F(WindowTest, StartsOnFirstPageWithEverythingEnabled)
+TEST_F(Window, StartsOnPageZeroAndAClickOnTheSelectedTabChangesNothing)
 {
-    EXPECT_EQ(tabs()->currentIndex(), 0);
-    EXPECT_EQ(pageInFront(), 0);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_TRUE(page(i)->isEnabled()) << i;
-    EXPECT_EQ(find<QComboBox>(QStringLiteral("cmbCharts"))->currentText(), "Adult");
-    EXPECT_EQ(find<QComboBox>(QStringLiteral("cmbCDDB"))->currentText(), "Alt");
-    EXPECT_EQ(find<QComboBox>(QStringLiteral("cmbCDDBSongs"))->currentText(), "Alt");
-    EXPECT_EQ(find<QLabel>(QStringLiteral("lblStatus"))->text(), "Done.");
-    EXPECT_FALSE(find<QCheckBox>(QStringLiteral("chkUpdate"))->isChecked());
-    EXPECT_EQ(window.windowTitle(), "Vandrel...  (vandrel.example.org)");
+    ShowPage(window, 0);
+    EXPECT_EQ(pages(), Pages(0, 0, {0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(Status(window), "Done.");
+    for (const char* name : {"cmbCDDB", "cmbCDDBSongs", "cmbCharts"})
+        EXPECT_EQ(Control<QComboBox>(window, name)->currentIndex(), 0) << name;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(page(0))->text(QAccessible::Name),
+              "Top Airplay & Requested Songs:");
 }
 
-TEST_F(WindowTest, AllPagesShareOneRectangle)
+Act Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
-    for (int i = 1; i < 6; ++i)
-        EXPECT_EQ(page(i)->geometry(), page(0)->geometry()) << i;
-    EXPECT_EQ(page(0)->geometry(), QRect(8, 24, 449, 329));
-    EXPECT_EQ(window.size(), QSize(465, 405));
+    // Plain keys go to the tab strip, shortcuts to the window.
+    return [=](QTabBar& t, QWidget& w) { QTest::keyClick(modifiers ? &w : &t, key, modifiers); };
 }
 
-TEST_F(WindowTest, ClickingATabEnablesAndRaisesOnlyItsPage)
-{
-    for (int t : {3, 1, 5, 0, 4, 2}) {
-        clickTab(t);
-        EXPECT_EQ(tabs()->currentIndex(), t);
-        EXPECT_EQ(pageInFront(), t);
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(page(i)->isEnabled(), i == t) << "tab " << t << " page " << i;
-    }
-}
-
-TEST_F(WindowTest, ClickingTheSelectedTabChangesNothing)
-{
-    clickTab(2);
-    clickTab(2);
-    EXPECT_EQ(pageInFront(), 2);
-    EXPECT_TRUE(page(2)->isEnabled());
-    EXPECT_FALSE(page(0)->isEnabled());
-}
-
-TEST_F(WindowTest, PageCaptionsAndTabTexts)
-{
-    const QStringList captions = {"Top Airplay && Requested Songs:",
-                                  "Digital Top Ten Albums:",
-                                  "Digital Top Ten Songs:",
-                                  "Billboard Charts:",
-                                  "Hot 97 Playlist:",
-                                  "About the program:"};
-    const QStringList tabTexts = {"K-Rock Radio",     "CDDB Albums", "CDDB Songs",
-                                  "Billboard Charts", "Hot 97",      "About..."};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(page(i)->title(), captions[i]);
-        EXPECT_EQ(tabs()->tabText(i), tabTexts[i]);
-    }
-    EXPECT_EQ(tabs()->tabToolTip(0), "92.3 FM");
-    EXPECT_EQ(tabs()->tabToolTip(2), tabs()->tabToolTip(1));
-    EXPECT_EQ(tabs()->tabToolTip(5), "About the program...");
-}
-
-TEST_F(WindowTest, PageZeroShowsOneAmpersandAndNoAccessKey)
-{
-    // The doubled ampersand is the escape: the drawn text holds a single one.
-    const QString shown = page(0)->title().replace("&&", "&");
-    EXPECT_EQ(shown, "Top Airplay & Requested Songs:");
-    EXPECT_TRUE(QKeySequence::mnemonic(page(0)->title()).isEmpty());
-}
-
-TEST_F(WindowTest, ListsHaveTheirColumns)
-{
-    const std::pair<const char*, QStringList> lists[] = {
-        {"lstKrock", {"This Week:", "Last Week:", "Artist:", "Song:"}},
-        {"lstCDDB", {"This Week:", "Artist:", "Album:"}},
-        {"lstCDDBSongs", {"This Week:", "Artist:", "Song:", "Album:"}},
-        {"lstCharts", {"This Week:", "Last Week:", "Weeks On Chart:", "Artist:", "Song:", "Peak:"}},
-        {"lstHot97", {"Rank:", "Artist:", "Song:"}},
-    };
-    for (const auto& [name, titles] : lists) {
-        auto* list = find<QTreeWidget>(QString::fromLatin1(name));
-        QStringList shown;
-        for (int c = 0; c < list->columnCount(); ++c)
-            shown << list->headerItem()->text(c);
-        EXPECT_EQ(shown, titles) << name;
-        EXPECT_FALSE(list->rootIsDecorated());
-        EXPECT_EQ(list->editTriggers(), QAbstractItemView::NoEditTriggers);
-    }
-    EXPECT_EQ(find<QTreeWidget>("lstKrock")->columnWidth(2), 147);
-}
-
-TEST_F(WindowTest, DropDownsHoldTheirItems)
-{
-    EXPECT_EQ(find<QComboBox>("cmbCDDB")->count(), 18);
-    EXPECT_EQ(find<QComboBox>("cmbCDDBSongs")->count(), 12);
-    auto* charts = find<QComboBox>("cmbCharts");
-    ASSERT_EQ(charts->count(), 12);
-    EXPECT_EQ(charts->itemText(4), "Dance_Radio");
-    EXPECT_EQ(charts->itemText(6), "Hot100");
-    EXPECT_FALSE(charts->isEditable());
-}
-
-TEST_F(WindowTest, TabOrderFollowsTheDesign)
-{
-    QStringList seen;
-    QWidget* w = find<QWidget>("tabChoose");
-    for (int i = 0; i < 16; ++i) {
-        seen << w->objectName();
-        w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty())
-            w = w->nextInFocusChain();
-    }
-    EXPECT_EQ(seen,
-              QStringList({"tabChoose", "lstKrock", "cmdGet", "lstCDDB", "cmbCDDB", "cmdCDDB",
-                           "cmdCDDBSongs", "lstCharts", "cmbCharts", "cmdCharts", "lblWebPage",
-                           "cmdHot97", "lstHot97", "chkUpdate", "cmbCDDBSongs", "lstCDDBSongs"}));
-}
-
-class WindowDuringTransfer : public WindowTest
-{
-protected:
-    WindowDuringTransfer()
-    {
-        clickTab(3);
-        transfer->setExecuting(true);
-    }
-    void expectStillOnPage3()
-    {
-        EXPECT_EQ(tabs()->currentIndex(), 3);
-        EXPECT_EQ(pageInFront(), 3);
-        EXPECT_TRUE(page(3)->isEnabled());
-    }
+// One way of changing the page or closing the window, tried while the page it starts on runs
+// a transfer (a source's Get on page 2, the version check on page 5), then once more after it:
+// the page it leads to (-1: the window closes).
+const Window::ParamType Actions[] = {
+    {"ClickTab", 5, 4, [](QTabBar&, QWidget& window) { ShowPage(window, 4); }},
+    {"Left", 2, 1, Key(Qt::Key_Left)},
+    {"Right", 2, 3, Key(Qt::Key_Right)},
+    {"Home", 2, 0, Key(Qt::Key_Home)},
+    {"End", 2, 5, Key(Qt::Key_End)},
+    {"CtrlTab", 2, 3, Key(Qt::Key_Tab, Qt::ControlModifier)},
+    {"CtrlShiftTab", 2, 1, Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier)},
+    {"CtrlPageDown", 2, 3, Key(Qt::Key_PageDown, Qt::ControlModifier)},
+    {"CtrlPageUp", 2, 1, Key(Qt::Key_PageUp, Qt::ControlModifier)},
+    {"Wheel", 2, 3,
+     [](QTabBar& tabs, QWidget&) {
+         QWheelEvent down({}, {}, {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
+         QApplication::sendEvent(&tabs, &down);
+     }},
+    {"Close", 5, -1, [](QTabBar&, QWidget& window) { window.close(); }},
 };
 
-TEST_F(WindowDuringTransfer, MouseClickOnAnotherTabIsRefused)
+TEST_P(Window, ChangesPageOrClosesOnlyWhenNoTransferRuns)
 {
-    clickTab(0);
-    expectStillOnPage3();
-    transfer->setExecuting(false);
-    clickTab(0);
-    EXPECT_EQ(pageInFront(), 0);
+    const auto& [name, from, to, act] = GetParam();
+    ShowPage(window, from);
+    whileDownloading(from == 5 ? "chkUpdate" : "cmdCDDBSongs", [&] {
+        act(*tabs(), window);
+        EXPECT_EQ(pages(), only(from));
+    });
+    act(*tabs(), window);
+    EXPECT_EQ(pages(), only(to));
 }
 
-TEST_F(WindowDuringTransfer, KeyboardIsRefused)
+INSTANTIATE_TEST_SUITE_P(EveryWay, Window, ::testing::ValuesIn(Actions),
+                         [](const auto& info) { return std::string(std::get<0>(info.param)); });
+
+// While a transfer runs its trigger is disabled and the busy cursor shows; afterwards the
+// trigger is enabled (the check box unticked) and the cursor normal.
+TEST_F(Window, TransferHoldsItsTriggerAndShowsTheBusyCursor)
 {
-    tabs()->setFocus();
-    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End})
-        QTest::keyClick(tabs(), key);
-    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
-    QTest::keyClick(&window, Qt::Key_PageUp, Qt::ControlModifier);
-    expectStillOnPage3();
-    transfer->setExecuting(false);
-    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(pageInFront(), 4);
-    QTest::keyClick(tabs(), Qt::Key_Left);
-    EXPECT_EQ(pageInFront(), 3);
+    // The trigger and the transfer's states; without states the transfer is refused.
+    const std::pair<const char*, QList<int>> transfers[] = {
+        {"chkUpdate", {1, 2, 3, 4, 5, 6, 7, 8, 12}}, {"cmdGet", {1, 2, 3, 4, 11}}, {"cmdGet", {}}};
+    for (const auto& [name, states] : transfers) {
+        transfer->states = states;
+        if (states.isEmpty())
+            transfer->refusal = Failure(35764, "Still executing last request");
+        auto* trigger = Control<QAbstractButton>(window, name);
+        whileDownloading(name, [&] {
+            // A refusal's message box waits for the user: it comes with the ordinary pointer.
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            EXPECT_EQ(cursor ? cursor->shape() : Qt::ArrowCursor,
+                      states.isEmpty() ? Qt::ArrowCursor : Qt::BusyCursor);
+            EXPECT_FALSE(trigger->isEnabled());
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(trigger->isEnabled() && !trigger->isChecked());
+    }
 }
 
-TEST_F(WindowDuringTransfer, WheelIsRefused)
+// Row `r` as copied when the header shows the first two columns swapped. Every cell holds a
+// tab and a line break, which the copy turns into blanks.
+QString Copied(int r, int columns)
 {
-    auto wheel = [this](int delta) {
-        const QPoint at = tabs()->tabRect(3).center();
-        QWheelEvent event(at, tabs()->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(tabs(), &event);
+    QStringList cells;
+    for (int c : QList<int>{1, 0, 2, 3, 4, 5}.first(columns))
+        cells << QStringLiteral("r%1 c%2  ").arg(r).arg(c);
+    return cells.join(u'\t') + u'\n';
+}
+
+// Picks "Copy" from the list's context menu.
+void CopyFromMenu(QTreeWidget& list)
+{
+    QTimer::singleShot(0, &list, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text() == "Copy")
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {10, 10}, list.mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(list.viewport(), &event);
+    // The offscreen platform leaves no window active once a popup has closed.
+    QApplication::setActiveWindow(list.window());
+}
+
+TEST_F(Window, CopyGivesTheSelectedRowsInHeaderOrder)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const char* name : {"lstKrock", "lstCDDB", "lstCDDBSongs", "lstCharts", "lstHot97"}) {
+        auto* list = Control<QTreeWidget>(window, name);
+        const int columns = list->columnCount();
+        for (int r = 0; r < 3; ++r) {
+            auto* row = new QTreeWidgetItem(list);
+            for (int c = 0; c < columns; ++c)
+                row->setText(c, QStringLiteral("r%1\tc%2\r\n").arg(r).arg(c));
+        }
+        list->header()->moveSection(0, 1);
+        list->setFocus();
+        clipboard->setText(QStringLiteral("before"));
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(clipboard->text(), "before") << name;
+        list->topLevelItem(2)->setSelected(true);
+        list->topLevelItem(0)->setSelected(true);
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(clipboard->text(), Copied(0, columns) + Copied(2, columns)) << name;
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+        CopyFromMenu(*list);
+        EXPECT_EQ(clipboard->text(), Copied(0, columns) + Copied(1, columns) + Copied(2, columns));
+    }
+}
+
+TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOnlyTheBarePageTurnsItPlain)
+{
+    ShowPage(window, 5);
+    const QStringList about = Control<QLabel>(window, "lblAbout")->text().split("\r\n");
+    EXPECT_EQ(about.size(), 6);
+    EXPECT_EQ(
+        QStringList({about.value(0), about.value(3), about.value(4)}),
+        QStringList({"About Vandrel v" VANDREL_VERSION,
+                     "Servers: www.krock.com www.gracenote.com www.billboard.com www.hot97.com",
+                     ""}));
+    // Bold alone does not count as highlighted: only underline is tested.
+    QFont boldOnly = Control(window, "lblWebPage")->font();
+    boldOnly.setBold(true);
+    Control(window, "lblWebPage")->setFont(boldOnly);
+    // Where the mouse moves to, and the link's look then: 2 for underline plus 1 for bold.
+    const std::tuple<const char*, QPoint, int> moves[] = {
+        {"lblAbout", {}, 1},         {"lblWebPage", {}, 3},     {"lblAbout", {}, 3},
+        {"chkUpdate", {}, 3},        {"tabChoose", {10, 5}, 3}, {"lblWebPage", {2, 2}, 3},
+        {"fraMain(5)", {4, 200}, 0}, {"lblWebPage", {}, 3},
     };
-    wheel(-120);
-    wheel(120);
-    expectStillOnPage3();
-    transfer->setExecuting(false);
-    wheel(-120);
-    EXPECT_NE(tabs()->currentIndex(), 3);
-    EXPECT_EQ(pageInFront(), tabs()->currentIndex());
+    for (const auto& [name, at, look] : moves) {
+        QWidget* control = Control(window, name);
+        QTest::mouseMove(control, at.isNull() ? control->rect().center() : at);
+        const QFont link = Control(window, "lblWebPage")->font();
+        EXPECT_EQ(link.underline() * 2 + link.bold(), look) << name;
+    }
 }
 
-TEST_F(WindowDuringTransfer, CloseIsRefusedUntilTheTransferEnds)
+TEST_F(Window, AboutLinkOpensTheWebsiteOnAClickAndOnEnterAndSpace)
 {
-    EXPECT_FALSE(window.close());
-    EXPECT_TRUE(window.isVisible());
-    transfer->setExecuting(false);
-    EXPECT_TRUE(window.close());
+    ShowPage(window, 5);
+    UrlCatcher browser;
+    QTest::mouseClick(Control(window, "lblWebPage"), Qt::LeftButton);
+    tabs()->setFocus();
+    QTest::keyClick(tabs(), Qt::Key_Tab);
+    QWidget* link = QApplication::focusWidget();
+    ASSERT_EQ(link, Control(window, "lblWebPage"));
+    QTest::keyClick(link, Qt::Key_Return);
+    QTest::keyClick(link, Qt::Key_Space);
+    EXPECT_EQ(browser.opened, QStringList(3, "http://vandrel.example.org/vb/vandrel/"));
+}
+
+QString qt(std::u16string_view text)
+{
+    return QString::fromStdU16String(std::u16string(text));
+}
+
+// The one "item" of a source without a drop-down list.
+const std::u16string_view NoChoice[] = {u""};
+
+// The rows an extraction gives. Every extraction fills the columns of a row in order.
+struct Rows : RowSink
+{
+    void AddRow(std::u16string text) override { rows << QStringList{qt(text)}; }
+    void SetSubItem(int, std::u16string text) override { rows.last() << qt(text); }
+
+    QList<QStringList> rows;
+};
+
+QList<QStringList> Shown(const QTreeWidget& list)
+{
+    QList<QStringList> rows;
+    for (int r = 0; r < list.topLevelItemCount(); ++r) {
+        rows << QStringList();
+        for (int c = 0; c < list.columnCount(); ++c)
+            rows.last() << list.topLevelItem(r)->text(c);
+    }
+    return rows;
+}
+
+// The window on the real HTTP client, with every built-in address sent to the sample server.
+class EndToEnd : public ::testing::Test
+{
+protected:
+    EndToEnd()
+    {
+        EXPECT_TRUE(sample.listen(0));
+        UseProxy(sample.port());
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    ~EndToEnd() override { UseNoProxy(); }
+
+    sample::SampleServer sample;
+    frmMain window;
+};
+
+// Each page, for each drop-down item, shows what its extraction cuts out of the sample page,
+// or the failure that the page is made to cause, and never a row of an earlier run.
+TEST_F(EndToEnd, EveryGetButtonShowsWhatItsPageHolds)
+{
+    static const QRegularExpression done(
+        QStringLiteral("^Done\\. \\(\\d+[.,]\\d secs\\)\r\n\\((\\d+) Found\\)$"));
+    for (int s = 0; s < int(AllSources().size()); ++s) {
+        const ChartSource& source = *AllSources()[s];
+        ShowPage(window, s);
+        auto* page = Control<QGroupBox>(window, QStringLiteral("fraMain(%1)").arg(s));
+        auto* list = page->findChild<QTreeWidget*>();
+        for (auto item : source.choices.empty() ? NoChoice : source.choices) {
+            const QUrl address(qt(source.address(item)));
+            SCOPED_TRACE(address.toString().toStdString());
+            if (auto* choice = page->findChild<QComboBox*>())
+                choice->setCurrentText(qt(item));
+            Press(page->findChild<QPushButton*>());
+            EXPECT_TRUE(page->findChild<QPushButton*>()->isEnabled());
+            EXPECT_EQ(page->title(),
+                      qt(source.choiceCaption ? source.choiceCaption(item) : source.caption));
+            const auto served = sample::FindPage(address.path().toStdString());
+            Rows expected;
+            QString failure = served ? QString() : QStringLiteral("Error 404 Not Found");
+            try {
+                if (served)
+                    source.extract(
+                        QString::fromStdString(served->body).replace("&amp;", "&").toStdU16String(),
+                        expected);
+            } catch (const Failure& f) {
+                failure = "An error occured while processing the list: " +
+                          QString::fromStdString(f.description()) +
+                          ".\r\nMake sure you have the latest version of this program.";
+            }
+            EXPECT_EQ(failure.isEmpty(), item != u"Celtic" && item != u"LatinTracks");
+            const QString count = done.match(Status(window)).captured(1);
+            EXPECT_EQ(failure.isEmpty() ? count : Status(window),
+                      failure.isEmpty() ? QString::number(expected.rows.size()) : failure);
+            EXPECT_EQ(Shown(*list), expected.rows);
+            EXPECT_TRUE(!failure.isEmpty() || !expected.rows.isEmpty());
+        }
+    }
+}
+
+TEST_F(EndToEnd, VersionCheckShowsWhatThePageSaysAndEndsUnticked)
+{
+    const QString yours = QStringLiteral(VANDREL_VERSION " = Your Version\r\n");
+    const std::tuple<QByteArray, QByteArray, QString> checks[] = {
+        {"200 OK", "<p><!-- Version -->0.2.3<!-- Version -->", yours + "0.2.3 = Newest Version"},
+        {"200 OK", "<!-- Version -->1\r\n<b>2</b>", yours + "1\r\n<b>2</b> = Newest Version"},
+        {"200 OK", "<!-- VERSION -->0.2.3<!-- VERSION -->", yours + " = Newest Version"},
+        {"404 Not Found", "", "Error 404 Not Found"},
+        {"", "", "Error "}, // nothing listens
+        {"200 OK", "<!-- Version -->" + QByteArray(40000, 'x'), "Version check failed: Overflow"},
+    };
+    ShowPage(window, 5);
+    auto* box = Control<QCheckBox>(window, "chkUpdate");
+    for (const auto& [code, body, status] : checks) {
+        LoopbackServer server;
+        server.setReply({LoopbackServer::response(code, {}, body)});
+        UseProxy(code.isEmpty() ? LoopbackServer::closedPort() : server.port());
+        Press(box);
+        EXPECT_TRUE(code.isEmpty() ? Status(window).startsWith(status) : Status(window) == status)
+            << Status(window).toStdString();
+        EXPECT_TRUE(box->isEnabled() && !box->isChecked());
+        EXPECT_EQ(server.requests().size(), code.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(code.isEmpty() || server.requests().value(0).startsWith(
+                                          "GET http://vandrel.example.org/vb/vandrel/index.asp "));
+    }
+}
+
+// The whole answer to "GET target", on a connection of its own.
+QByteArray Fetch(quint16 port, const QByteArray& target)
+{
+    QTcpSocket socket;
+    QSignalSpy closed(&socket, &QTcpSocket::disconnected);
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.write("GET " + target + " HTTP/1.1\r\nHost: www.example.com\r\n\r\n");
+    closed.wait(30000);
+    return socket.readAll();
+}
+
+TEST_F(EndToEnd, SampleServerAnswersAsServerAndAsProxy)
+{
+    const QUrl address(qt(KRockSource.address({})));
+    const QByteArray asProxy = Fetch(sample.port(), address.toEncoded());
+    EXPECT_TRUE(asProxy.startsWith("HTTP/1.1 200 ") &&
+                asProxy == Fetch(sample.port(), address.path().toUtf8()));
+    EXPECT_TRUE(Fetch(sample.port(), "/no/such/page.html").startsWith("HTTP/1.1 404 "));
+}
+
+// The built programs, with no display: "-platform offscreen" gives the window one. An exit
+// code of -1 stands for any but 0.
+TEST(CommandLines, AnswerOrRefuse)
+{
+    const std::tuple<const char*, QStringList, int, QByteArray> runs[] = {
+        {VANDREL_PROGRAM, {"--version"}, 0, "Vandrel " VANDREL_VERSION "\n"},
+        {VANDREL_PROGRAM, {"--help"}, 0, "--version"},
+        {VANDREL_PROGRAM, {"-platform", "offscreen", "--colour"}, -1, "colour"},
+        {VANDREL_SAMPLE_SERVER, {"--bogus"}, 2, "--help"},
+        {VANDREL_SAMPLE_SERVER, {"--port", "abc"}, 2, "--help"},
+    };
+    for (const auto& [program, arguments, exitCode, printed] : runs) {
+        QProcess run;
+        run.setProcessEnvironment({}); // no display, no platform plugin named
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QString::fromLatin1(program), arguments);
+        ASSERT_TRUE(run.waitForFinished(30000));
+        const QByteArray output = run.readAll();
+        EXPECT_TRUE(run.exitStatus() == QProcess::NormalExit && output.contains(printed) &&
+                    (exitCode < 0 ? run.exitCode() != 0 : run.exitCode() == exitCode))
+            << output.data();
+    }
 }
 
 } // namespace
-} // namespace vandrel
+} // namespace vandrel::test

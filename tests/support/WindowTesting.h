@@ -1,16 +1,25 @@
 #pragma once
 
+#include <QDesktopServices>
+#include <QLabel>
 #include <QTabBar>
 #include <QTest>
-#include <QWidget>
+#include <QUrl>
 #include <gtest/gtest.h>
 
-// What the window tests share: finding controls by name, picking a page the way a
-// user does, and sending the program's built-in addresses to a loopback server.
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// What the window tests share: finding controls by name, picking a page and pressing a
+// button the way a user does, reading the status line, sending the program's built-in
+// addresses to a loopback server, and catching the addresses it opens in the browser.
 namespace vandrel::test {
 
 // The window's control named `name`; a missing one fails the test.
-template <class T> T* Control(const QWidget& window, const QString& name)
+template <class T = QWidget> T* Control(const QWidget& window, const QString& name)
 {
     auto* child = window.findChild<T*>(name);
     EXPECT_NE(child, nullptr) << name.toStdString();
@@ -24,16 +33,42 @@ inline void ShowPage(const QWidget& window, int index)
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
 
-// Every request the program makes goes to the proxy on 127.0.0.1:`port`, named the way
-// the user names one: in the environment, where the HTTP client looks for it on each request.
+// A real click near the left edge: on a check box's box, inside a button.
+inline void Press(QWidget* control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+}
+
+inline QString Status(const QWidget& window)
+{
+    return Control<QLabel>(window, QStringLiteral("lblStatus"))->text();
+}
+
+// Every request the program makes goes to the HTTP proxy on 127.0.0.1:`port`, as when
+// the user sets http_proxy.
 inline void UseProxy(quint16 port)
 {
-    qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(port));
+    qputenv("http_proxy", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
 }
 
 inline void UseNoProxy()
 {
     qunsetenv("http_proxy");
 }
+
+// Stands in for the user's browser: while it lives, every http address the program
+// opens is caught here instead.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    QStringList opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
 
 } // namespace vandrel::test
