@@ -1,5 +1,7 @@
 #include "text/markers.h"
 
+#include "run_benchmarks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -115,4 +117,7 @@ BENCHMARK(BM_Scan_ParseText);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return vandrel::bench::RunBenchmarks(argc, argv);
+}

@@ -5,11 +5,15 @@
 #include "text/failure.h"
 #include "text/utf8.h"
 
+#include "run_benchmarks.h"
+
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
 namespace vandrel {
 namespace {
@@ -25,12 +29,18 @@ private:
     std::size_t size_ = 0;
 };
 
-std::u16string Fixture(const std::string& name)
+// The source's realistic test page: the first of tests/pages/<source>/page*.html.
+std::u16string Fixture(const ChartSource& source)
 {
-    std::ifstream file(std::string(VANDREL_TEST_PAGES) + "/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return FromUtf8(bytes.str());
+    std::vector<std::filesystem::path> pages;
+    for (const auto& file : std::filesystem::directory_iterator(
+             std::filesystem::path(VANDREL_TEST_PAGES) / source.name)) {
+        if (file.path().filename().string().starts_with("page"))
+            pages.push_back(file.path());
+    }
+    std::ranges::sort(pages);
+    std::ifstream in(pages.at(0), std::ios::binary);
+    return FromUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
 std::u16string Number(int value)
@@ -158,23 +168,20 @@ struct Pair
 {
     const char* name;
     const ChartSource* source;
-    const char* fixture;
     const Shape* shape;
 };
 
 const Pair pairs[] = {
-    {"KRock", &KRockSource, "krock.html", &krock},
-    {"CddbAlbums", &CddbAlbumsSource, "cddb_albums.html", &albums},
-    {"CddbSongs", &CddbSongsSource, "cddb_songs.html", &songs},
-    {"Billboard", &BillboardSource, "billboard.html", &billboard},
-    {"Hot97", &Hot97Source, "hot97.html", &hot97},
+    {"KRock", &KRockSource, &krock},         {"CddbAlbums", &CddbAlbumsSource, &albums},
+    {"CddbSongs", &CddbSongsSource, &songs}, {"Billboard", &BillboardSource, &billboard},
+    {"Hot97", &Hot97Source, &hot97},
 };
 
 void RegisterPairs()
 {
     for (const Pair& p : pairs) {
         const std::string name = p.name;
-        const std::u16string fixture = Fixture(p.fixture);
+        const std::u16string fixture = Fixture(*p.source);
         const std::u16string limit = LimitPage(*p.source, *p.shape);
         benchmark::RegisterBenchmark((name + "/Extract/Fixture").c_str(), Extract, p.source,
                                      fixture);
@@ -190,7 +197,5 @@ void RegisterPairs()
 int main(int argc, char** argv)
 {
     vandrel::RegisterPairs();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    return vandrel::bench::RunBenchmarks(argc, argv);
 }

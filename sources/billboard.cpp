@@ -1,12 +1,13 @@
-#include "sources/billboard.h"
-
 #include "sources/chart_source.h"
-#include "sources/field_cursor.h"
 #include "sources/hosts.h"
-#include "sources/int16.h"
-#include "sources/text_ops.h"
+#include "text/case_fold.h"
+#include "text/cuts.h"
+#include "text/field_cursor.h"
+#include "text/int16.h"
 #include "text/markers.h"
+#include "text/replace.h"
 
+// One Billboard chart: This Week, Last Week, Weeks On Chart, Artist, Song, Peak.
 namespace vandrel {
 namespace {
 
@@ -33,16 +34,15 @@ std::u16string Address(std::u16string_view chart)
 {
     const std::u16string key = ToLower(chart);
     const std::u16string_view prefix = key == u"hot100" ? u"" : u"airplay/";
-    return HttpAddress(hosts::Billboard,
-                       std::u16string(u"/bb/charts/").append(prefix).append(key).append(u".jsp"));
+    return hosts::HttpAddress(
+        hosts::Billboard,
+        std::u16string(u"/bb/charts/").append(prefix).append(key).append(u".jsp"));
 }
 
 std::u16string Caption(std::u16string_view chart)
 {
     return std::u16string(u"Billboard Charts (").append(chart).append(u"):");
 }
-
-} // namespace
 
 void ExtractBillboard(std::u16string text, RowSink& rows)
 {
@@ -58,7 +58,6 @@ void ExtractBillboard(std::u16string text, RowSink& rows)
               [&](std::int16_t i) { AddChartRow(pieces[static_cast<std::size_t>(i)], rows); });
 }
 
-namespace {
 constexpr std::u16string_view charts[] = {
     u"Adult",  u"Contemporary", u"Country",    u"Dance",  u"Dance_Radio", u"Digital",
     u"Hot100", u"LatinTracks",  u"Mainstream", u"Modern", u"Rap",         u"RnB"};

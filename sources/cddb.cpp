@@ -1,16 +1,30 @@
-#include "sources/cddb.h"
-
 #include "sources/chart_source.h"
 #include "sources/hosts.h"
-#include "sources/int16.h"
-#include "sources/text_ops.h"
+#include "text/case_fold.h"
+#include "text/cuts.h"
+#include "text/int16.h"
 #include "text/markers.h"
+#include "text/replace.h"
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <vector>
 
+// The CDDB top ten albums and top ten songs of one genre: one extraction serves both pages.
 namespace vandrel {
 namespace {
+
+// What tells the CDDB top albums and top songs pages apart.
+struct CddbLayout
+{
+    std::u16string_view captionStart; // followed by the genre and "):"
+    std::u16string_view path;         // followed by the genre in lower case
+    // The texts between the parts of a row's second cell; each ends just before an "<a" tag.
+    std::span<const std::u16string_view> partSeparators;
+    // The part of the second cell that each sub-item shows, from sub-item 1 on.
+    std::span<const std::int16_t> subItemParts;
+};
 
 constexpr std::u16string_view rowMark = u"\u0001";
 constexpr std::u16string_view cellMark = u"\u0002";
@@ -44,7 +58,7 @@ std::u16string MarkAndStrip(std::u16string text, const CddbLayout& layout)
 
 std::u16string Address(const CddbLayout& layout, std::u16string_view genre)
 {
-    return HttpAddress(hosts::Gracenote, std::u16string(layout.path).append(ToLower(genre)));
+    return hosts::HttpAddress(hosts::Gracenote, std::u16string(layout.path).append(ToLower(genre)));
 }
 
 std::u16string Caption(const CddbLayout& layout, std::u16string_view genre)
@@ -52,12 +66,10 @@ std::u16string Caption(const CddbLayout& layout, std::u16string_view genre)
     return std::u16string(layout.captionStart).append(genre).append(u"):");
 }
 
-} // namespace
-
 const CddbLayout CddbAlbums = {u"Digital Top Ten Albums (", u"/music/topgen.html/genre=",
-                               albumSeparators, albumParts};
+                               albumSeparators, albumParts}; // This Week, Artist, Album
 const CddbLayout CddbSongs = {u"Digital Top Ten Songs (", u"/music/toptracks.html/genre=",
-                              songSeparators, songParts};
+                              songSeparators, songParts}; // This Week, Artist, Song, Album
 
 void ExtractCddb(std::u16string text, const CddbLayout& layout, RowSink& rows)
 {
@@ -75,7 +87,6 @@ void ExtractCddb(std::u16string text, const CddbLayout& layout, RowSink& rows)
     });
 }
 
-namespace {
 constexpr std::u16string_view albumGenres[] = {
     u"Alt",    u"Blues",  u"Catalog", u"Celtic",     u"Country", u"Folk",
     u"Gospel", u"HipHop", u"Jazz",    u"Latin",      u"Metal",   u"Pop",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // Every host the program talks to, in one place.
@@ -12,5 +13,11 @@ inline constexpr std::u16string_view KRock = u"www.krock.com";
 inline constexpr std::u16string_view Gracenote = u"www.gracenote.com";
 inline constexpr std::u16string_view Billboard = u"www.billboard.com";
 inline constexpr std::u16string_view Hot97 = u"www.hot97.com";
+
+// The plain HTTP address of `path` on `host`.
+inline std::u16string HttpAddress(std::u16string_view host, std::u16string_view path)
+{
+    return std::u16string(u"http://").append(host).append(path);
+}
 
 } // namespace vandrel::hosts

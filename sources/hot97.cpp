@@ -1,11 +1,12 @@
-#include "sources/hot97.h"
-
 #include "sources/chart_source.h"
 #include "sources/hosts.h"
-#include "sources/int16.h"
-#include "sources/text_ops.h"
+#include "text/cuts.h"
+#include "text/int16.h"
+#include "text/line_ends.h"
 #include "text/markers.h"
+#include "text/replace.h"
 
+// The Hot 97 station's playlist: Rank, Artist, Song.
 namespace vandrel {
 namespace {
 
@@ -37,8 +38,6 @@ std::u16string JoinTrimmedLines(const std::u16string& text)
     return joined;
 }
 
-} // namespace
-
 void ExtractHot97(std::u16string text, RowSink& rows)
 {
     text = CutRegion(text);
@@ -63,8 +62,8 @@ void ExtractHot97(std::u16string text, RowSink& rows)
     });
 }
 
-namespace {
 constexpr Column columns[] = {{u"Rank:", 650}, {u"Artist:", 2600}, {u"Song:", 2600}};
+
 } // namespace
 
 const ChartSource Hot97Source = {
@@ -72,7 +71,7 @@ const ChartSource Hot97Source = {
     u"Hot 97 Playlist:",
     {},
     columns,
-    [](std::u16string_view) { return HttpAddress(hosts::Hot97, u"/music/playlist.aspx"); },
+    [](std::u16string_view) { return hosts::HttpAddress(hosts::Hot97, u"/music/playlist.aspx"); },
     nullptr,
     ExtractHot97,
 };

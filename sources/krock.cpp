@@ -1,13 +1,14 @@
-#include "sources/krock.h"
-
 #include "sources/chart_source.h"
-#include "sources/field_cursor.h"
 #include "sources/hosts.h"
-#include "sources/int16.h"
-#include "sources/text_ops.h"
+#include "text/cuts.h"
+#include "text/field_cursor.h"
+#include "text/int16.h"
+#include "text/line_ends.h"
 #include "text/markers.h"
 
+// The K-Rock station's top airplay and requested songs: This Week, Last Week, Artist, Song.
 namespace vandrel {
+namespace {
 
 void ExtractKRock(std::u16string text, RowSink& rows)
 {
@@ -31,9 +32,9 @@ void ExtractKRock(std::u16string text, RowSink& rows)
     }
 }
 
-namespace {
 constexpr Column columns[] = {
     {u"This Week:", 700}, {u"Last Week:", 700}, {u"Artist:", 2200}, {u"Song:", 2200}};
+
 } // namespace
 
 const ChartSource KRockSource = {
@@ -41,7 +42,7 @@ const ChartSource KRockSource = {
     u"Top Airplay && Requested Songs:",
     {},
     columns,
-    [](std::u16string_view) { return HttpAddress(hosts::KRock, u"/krockmusic/"); },
+    [](std::u16string_view) { return hosts::HttpAddress(hosts::KRock, u"/krockmusic/"); },
     nullptr,
     ExtractKRock,
 };

@@ -1,7 +1,7 @@
 // vandrel-fetch as a user runs it, against the sample server as its proxy.
 #include "cli/RowFormats.h"
 #include "sources/chart_source.h"
-#include "sources/text_ops.h"
+#include "text/replace.h"
 #include "sources/tsv.h"
 #include "text/utf8.h"
 #include "tools/sample-server/SampleServer.h"

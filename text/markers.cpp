@@ -1,6 +1,10 @@
 #include "text/markers.h"
 
+#include "text/case_fold.h"
+#include "text/cuts.h"
 #include "text/failure.h"
+#include "text/field_cursor.h"
+#include "text/int16.h"
 
 #include <algorithm>
 
@@ -8,30 +12,11 @@ namespace vandrel {
 namespace {
 
 constexpr auto npos = std::u16string_view::npos;
-
-// The largest 1-based position KillTags and Parse can hold.
-constexpr std::size_t maxPosition = 32767;
-
-char16_t foldAscii(char16_t c)
-{
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool sameIgnoringCase(char16_t x, char16_t y)
-{
-    return foldAscii(x) == foldAscii(y);
-}
-
-bool equalIgnoringCase(std::u16string_view x, std::u16string_view y)
-{
-    return std::equal(x.begin(), x.end(), y.begin(), y.end(), sameIgnoringCase);
-}
-
 constexpr std::u16string_view nbsp = u"&nbsp;";
 
 bool nbspAt(std::u16string_view text, std::size_t at)
 {
-    return equalIgnoringCase(text.substr(at, nbsp.size()), nbsp);
+    return std::ranges::equal(text.substr(at, nbsp.size()), nbsp, SameIgnoringCase);
 }
 
 // The length of text once every "&nbsp;" in it is a blank.
@@ -49,11 +34,9 @@ std::size_t blankedLength(std::u16string_view text)
 // matters near the limit: blanking never lengthens a text.
 bool tagOverflows(std::size_t open, std::u16string_view tag, bool closed)
 {
-    if (open > maxPosition)
+    if (!Fits16(open))
         return true;
-    if (!closed || open + tag.size() < maxPosition)
-        return false;
-    return open + blankedLength(tag) >= maxPosition;
+    return closed && !Fits16(open + tag.size() + 1) && !Fits16(open + blankedLength(tag) + 1);
 }
 
 // Rewrites a text front to back in its own storage: what is written never outruns what is
@@ -106,17 +89,13 @@ private:
 
 std::u16string FindAfter(std::u16string_view Text, std::u16string_view Search)
 {
-    const auto found =
-        std::search(Text.begin(), Text.end(), Search.begin(), Search.end(), sameIgnoringCase);
-    if (found == Text.end() && !Search.empty())
-        return {};
-    return std::u16string(found + static_cast<std::ptrdiff_t>(Search.size()), Text.end());
+    return std::u16string(AfterFirst(Text, Search));
 }
 
 std::u16string FindBefore(std::u16string_view Text, std::u16string_view Search)
 {
     const auto found =
-        std::find_end(Text.begin(), Text.end(), Search.begin(), Search.end(), sameIgnoringCase);
+        std::find_end(Text.begin(), Text.end(), Search.begin(), Search.end(), SameIgnoringCase);
     if (found == Text.end() && !Search.empty())
         return {};
     return std::u16string(Text.begin(), found);
@@ -145,25 +124,9 @@ std::u16string KillTags(std::u16string& Data)
     return Data;
 }
 
-// In 1-based positions a field starts at start + 1 and the requested field ends before end + 1.
 std::u16string Parse(std::u16string_view Text, std::u16string_view Delimiter, std::int16_t Num)
 {
-    if (Text.empty() || Delimiter.empty() || Num < 1)
-        return {};
-    std::size_t start = 0;
-    for (int field = 1; field < Num; ++field) {
-        const auto at = Text.find(Delimiter, start);
-        if (at == npos)
-            return {};
-        start = at + Delimiter.size();
-        if (start + 1 > maxPosition)
-            throw Failure::overflow();
-    }
-    const auto at = Text.find(Delimiter, start);
-    const auto end = at == npos ? Text.size() : at;
-    if (end + 1 > maxPosition)
-        throw Failure::overflow();
-    return std::u16string(Text.substr(start, end - start));
+    return FieldCursor(Text, Delimiter).Field(Num);
 }
 
 } // namespace vandrel

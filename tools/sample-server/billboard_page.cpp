@@ -18,8 +18,9 @@ std::string ChartPicker(const Chart& shown)
 {
     std::string picker = "<form name=\"picker\">\n<select name=\"chart\" "
                          "onChange=\"location.href=this.options[this.selectedIndex].value\">\n";
-    for (const auto& chart : Charts()) {
-        picker += "<option value=\"" + ChartPath(chart.key) + "\"" +
+    for (const std::u16string_view choice : BillboardSource.choices) {
+        const Chart& chart = FindChart(Key(choice));
+        picker += "<option value=\"" + PathOf(BillboardSource, choice) + "\"" +
                   (chart.key == shown.key ? " selected" : "") + ">" + std::string(chart.name) +
                   "</option>\n";
     }

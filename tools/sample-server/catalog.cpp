@@ -1,6 +1,10 @@
 #include "tools/sample-server/catalog.h"
 
+#include "text/case_fold.h"
+
+#include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace vandrel::sample {
 namespace {
@@ -42,22 +46,45 @@ constexpr std::array<Chart, 12> ChartTable = {{
     {"rnb", "Hot R&amp;B/Hip-Hop Singles &amp; Tracks", Style::Urban, 40},
 }};
 
+template <typename Item, std::size_t count>
+const Item& Find(const std::array<Item, count>& table, std::string_view key)
+{
+    const auto found = std::ranges::find(table, key, &Item::key);
+    if (found == table.end())
+        throw std::out_of_range("no sample page for " + std::string(key));
+    return *found;
+}
+
+std::string Narrow(std::u16string_view text)
+{
+    std::string narrow;
+    for (const char16_t c : text)
+        narrow += static_cast<char>(c);
+    return narrow;
+}
+
 } // namespace
 
-std::span<const Genre> Genres()
+std::string Key(std::u16string_view choice)
 {
-    return GenreTable;
+    return Narrow(ToLower(choice));
 }
 
-std::span<const Chart> Charts()
+const Genre& FindGenre(std::string_view key)
 {
-    return ChartTable;
+    return Find(GenreTable, key);
 }
 
-std::string ChartPath(std::string_view key)
+const Chart& FindChart(std::string_view key)
 {
-    return std::string("/bb/charts/") + (key == "hot100" ? "" : "airplay/") + std::string(key) +
-           ".jsp";
+    return Find(ChartTable, key);
+}
+
+std::string PathOf(const ChartSource& source, std::u16string_view choice)
+{
+    const std::u16string address = source.address(choice);
+    const std::size_t host = address.find(u"://") + 3;
+    return Narrow(std::u16string_view(address).substr(address.find(u'/', host)));
 }
 
 } // namespace vandrel::sample

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "sources/chart_source.h"
 #include "tools/sample-server/names.h"
 
-#include <span>
 #include <string>
 #include <string_view>
 
-// The genres and charts the sample sites publish.
+// What the sample sites publish for each drop-down item of the program: an invented name, a
+// style and a size. Which items there are is the sources' own list.
 namespace vandrel::sample {
 
 struct Genre
@@ -14,8 +15,8 @@ struct Genre
     std::string_view key; // as the address writes it
     std::string_view name;
     Style style;
-    int albums; // rows of the top albums page, 0 when the site has none
-    int songs;  // rows of the top songs page, 0 when the site has none
+    int albums; // rows of the top albums page, for the genres that list offers
+    int songs;  // rows of the top songs page, for the genres that list offers
 };
 
 struct Chart
@@ -26,10 +27,14 @@ struct Chart
     int rows;
 };
 
-std::span<const Genre> Genres();
-std::span<const Chart> Charts();
+// A drop-down item as its address writes it: in lower case.
+std::string Key(std::u16string_view choice);
 
-// Where the chart site keeps a chart: the Hot 100 at the top, the others under airplay/.
-std::string ChartPath(std::string_view key);
+// The genre or chart of a key; std::out_of_range for a key the sites do not know.
+const Genre& FindGenre(std::string_view key);
+const Chart& FindChart(std::string_view key);
+
+// The path of the address that `source` requests for `choice`.
+std::string PathOf(const ChartSource& source, std::u16string_view choice = {});
 
 } // namespace vandrel::sample

@@ -42,19 +42,25 @@ std::string Row(const Entry& entry, const std::string& entryCell)
            Escape(entry.label) + "</td>\n</tr>\n";
 }
 
-std::string GenreMenu(std::string_view path, int Genre::*rows)
+// A link to the page of every genre of the source's list.
+std::string GenreLinks(const ChartSource& source, std::string_view before, std::string_view after)
 {
-    std::string menu = "<table width=\"150\" border=\"0\" cellspacing=\"0\" cellpadding=\"2\">\n";
-    for (const auto& genre : Genres()) {
-        if (genre.*rows > 0)
-            menu += "<tr><td class=\"menu\"><a href=\"" + std::string(path) +
-                    std::string(genre.key) + "\">" + std::string(genre.name) + "</a></td></tr>\n";
+    std::string links;
+    for (const std::u16string_view choice : source.choices) {
+        links += std::string(before) + "<a href=\"" + PathOf(source, choice) + "\">" +
+                 std::string(FindGenre(Key(choice)).name) + "</a>" + std::string(after);
     }
-    return menu + "</table>\n";
+    return links;
+}
+
+std::string GenreMenu(const ChartSource& source)
+{
+    return "<table width=\"150\" border=\"0\" cellspacing=\"0\" cellpadding=\"2\">\n" +
+           GenreLinks(source, "<tr><td class=\"menu\">", "</td></tr>\n") + "</table>\n";
 }
 
 std::string PageTop(Dice& dice, const Genre& genre, std::string_view title,
-                    std::string_view genrePath, int Genre::*rows)
+                    const ChartSource& source)
 {
     std::string top = PageStart(CddbSite(genre), title,
                                 "The albums and songs CDDB users looked up most this week.");
@@ -68,7 +74,7 @@ std::string PageTop(Dice& dice, const Genre& genre, std::string_view title,
     top += BannerAd(dice);
     top += "<table width=\"770\" border=\"0\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>\n"
            "<td width=\"150\" valign=\"top\" class=\"side\">\n" +
-           GenreMenu(genrePath, rows) + "</td>\n<td valign=\"top\">\n<span class=\"title\">" +
+           GenreMenu(source) + "</td>\n<td valign=\"top\">\n<span class=\"title\">" +
            std::string(title) + "</span><br>\n";
     return top;
 }
@@ -81,15 +87,9 @@ std::string ChartTable(std::string_view heading, const std::string& rows)
            "</table>\n<br>\n";
 }
 
-std::string MoreGenres(std::string_view heading, std::string_view path, int Genre::*rows)
+std::string MoreGenres(std::string_view heading, const ChartSource& source)
 {
-    std::string more = std::string(heading);
-    for (const auto& genre : Genres()) {
-        if (genre.*rows > 0)
-            more += " <a href=\"" + std::string(path) + std::string(genre.key) + "\">" +
-                    std::string(genre.name) + "</a> |";
-    }
-    return more + "\n<br><br>\n";
+    return std::string(heading) + GenreLinks(source, " ", " |") + "\n<br><br>\n";
 }
 
 // The news column's rest and the page's end, for a page of `size` bytes so far.
@@ -104,36 +104,33 @@ std::string PageBottom(Dice& dice, const Genre& genre, std::size_t size)
 
 std::string CddbAlbumsPage(Dice& dice, const Genre& genre, bool changedShape)
 {
-    constexpr std::string_view Path = "/music/topgen.html/genre=";
     const std::string title = "Top Albums: " + std::string(genre.name);
     std::string rows;
     for (const auto& entry : MakeChart(dice, genre.albums, genre.style))
         rows += Row(entry, ArtistAndAlbum(dice, entry));
     // The site's template has CR LF line ends; the rows its script writes have bare line feeds.
-    std::string page = WithCrLf(PageTop(dice, genre, title, Path, &Genre::albums));
+    std::string page = WithCrLf(PageTop(dice, genre, title, CddbAlbumsSource));
     page += WithCrLf("<p class=\"intro\">The albums CDDB users looked up most this week, with the "
                      "disc&nbsp;IDs behind them.</p>\n");
     page += ChartTable("Artist : Album", rows);
     page += WithCrLf(
-        changedShape
-            ? MoreGenres("<div class=\"subhead\">More Genres:</div>", Path, &Genre::albums)
-            : MoreGenres("<span class=\"bold\">More Genres:</span>", Path, &Genre::albums));
+        changedShape ? MoreGenres("<div class=\"subhead\">More Genres:</div>", CddbAlbumsSource)
+                     : MoreGenres("<span class=\"bold\">More Genres:</span>", CddbAlbumsSource));
     return page + WithCrLf(PageBottom(dice, genre, page.size()));
 }
 
 std::string CddbSongsPage(Dice& dice, const Genre& genre)
 {
-    constexpr std::string_view Path = "/music/toptracks.html/genre=";
     const std::string title = "Top Songs: " + std::string(genre.name);
     std::string rows;
     for (const auto& entry : MakeChart(dice, genre.songs, genre.style)) {
         const std::string song = "<span class=\"song\">" + EntityName(entry.title) + "</span> - ";
         rows += Row(entry, song + ArtistAndAlbum(dice, entry));
     }
-    std::string page = PageTop(dice, genre, title, Path, &Genre::songs);
+    std::string page = PageTop(dice, genre, title, CddbSongsSource);
     page += "<p class=\"intro\">The songs CDDB users played most this week.</p>\n";
     page += ChartTable("Song - Artist : Album", rows);
-    page += MoreGenres("<span class=\"bold\">More Genres:</span>", Path, &Genre::songs);
+    page += MoreGenres("<span class=\"bold\">More Genres:</span>", CddbSongsSource);
     return page + PageBottom(dice, genre, page.size());
 }
 

@@ -19,23 +19,26 @@ struct Route
 
 std::vector<Route> MakeRoutes()
 {
-    std::vector<Route> routes = {{"/krockmusic/", KRockPage},
-                                 {"/music/playlist.aspx", Hot97Page},
+    std::vector<Route> routes = {{PathOf(KRockSource), KRockPage},
+                                 {PathOf(Hot97Source), Hot97Page},
                                  {"/vb/vandrel/index.asp", VersionPage},
                                  {"/vb/vandrel/", HomePage}};
-    for (const auto& genre : Genres()) {
+    for (const std::u16string_view choice : CddbAlbumsSource.choices) {
+        const Genre& genre = FindGenre(Key(choice));
         const bool changed = genre.key == ChangedAlbumGenre;
-        if (genre.albums > 0)
-            routes.push_back(
-                {"/music/topgen.html/genre=" + std::string(genre.key),
-                 [&genre, changed](Dice& dice) { return CddbAlbumsPage(dice, genre, changed); }});
-        if (genre.songs > 0)
-            routes.push_back({"/music/toptracks.html/genre=" + std::string(genre.key),
-                              [&genre](Dice& dice) { return CddbSongsPage(dice, genre); }});
+        routes.push_back({PathOf(CddbAlbumsSource, choice), [&genre, changed](Dice& dice) {
+                              return CddbAlbumsPage(dice, genre, changed);
+                          }});
     }
-    for (const auto& chart : Charts()) {
+    for (const std::u16string_view choice : CddbSongsSource.choices) {
+        const Genre& genre = FindGenre(Key(choice));
+        routes.push_back({PathOf(CddbSongsSource, choice),
+                          [&genre](Dice& dice) { return CddbSongsPage(dice, genre); }});
+    }
+    for (const std::u16string_view choice : BillboardSource.choices) {
+        const Chart& chart = FindChart(Key(choice));
         if (chart.key != MissingChart)
-            routes.push_back({ChartPath(chart.key),
+            routes.push_back({PathOf(BillboardSource, choice),
                               [&chart](Dice& dice) { return BillboardPage(dice, chart); },
                               chart.key == SlowChart ? 4s : 0s});
     }

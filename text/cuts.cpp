@@ -1,0 +1,58 @@
+#include "text/cuts.h"
+
+#include "text/case_fold.h"
+#include "text/failure.h"
+
+namespace vandrel {
+
+namespace {
+constexpr auto npos = std::u16string_view::npos;
+} // namespace
+
+std::u16string_view AfterFirst(std::u16string_view text, std::u16string_view marker)
+{
+    const std::size_t hit = FindIgnoreCase(text, marker);
+    return hit == npos ? std::u16string_view() : text.substr(hit + marker.size());
+}
+
+std::u16string_view CutFrom(std::u16string_view text, std::u16string_view marker)
+{
+    const std::size_t hit = FindIgnoreCase(text, marker);
+    if (hit == npos)
+        throw Failure::invalidArgument();
+    return text.substr(hit);
+}
+
+std::u16string_view CutBeforeFromSecond(std::u16string_view text, std::u16string_view marker)
+{
+    const std::size_t hit = FindIgnoreCase(text, marker, 1);
+    if (hit == npos)
+        throw Failure::invalidArgument();
+    return text.substr(0, hit);
+}
+
+std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_view delimiter)
+{
+    std::vector<std::u16string_view> pieces;
+    if (text.empty())
+        return pieces;
+    if (delimiter.empty())
+        return {text};
+    std::size_t start = 0;
+    for (std::size_t hit = text.find(delimiter); hit != npos; hit = text.find(delimiter, start)) {
+        pieces.push_back(text.substr(start, hit - start));
+        start = hit + delimiter.size();
+    }
+    pieces.push_back(text.substr(start));
+    return pieces;
+}
+
+std::u16string_view Trim(std::u16string_view text)
+{
+    const std::size_t first = text.find_first_not_of(u' ');
+    if (first == npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+} // namespace vandrel
