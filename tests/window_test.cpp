@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "net/QtText.h"
 #include "sources/chart_source.h"
 #include "support/FakeTransfer.h"
 #include "support/LoopbackServer.h"
@@ -227,11 +228,6 @@ TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
     QTest::keyClick(link, Qt::Key_Return);
     QTest::keyClick(link, Qt::Key_Space);
     EXPECT_EQ(browser.opened, QStringList(3, "http://vandrel.example.org/vb/vandrel/"));
-}
-
-QString qt(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
 }
 
 // The one "item" of a source without a drop-down list.
