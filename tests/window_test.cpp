@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "net/QtText.h"
 #include "sources/chart_source.h"
 #include "support/FakeTransfer.h"
 #include "support/LoopbackServer.h"
@@ -11,11 +12,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QMenu>
 #include <QProcess>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTimer>
@@ -60,33 +58,32 @@ protected:
     }
 
     // Presses `trigger`, which starts a transfer, and runs `during` before the transfer ends.
+    // Meanwhile the trigger is disabled and the busy cursor shows (the ordinary pointer while a
+    // refusal's message box waits for the user); afterwards the trigger is enabled (the check
+    // box unticked) and the cursor normal.
     void whileDownloading(const char* trigger, const std::function<void()>& during)
     {
+        auto* button = Control<QAbstractButton>(window, trigger);
         bool ran = false;
         const QObject scope; // a transfer that never started takes the timer with it
         QTimer::singleShot(0, &scope, [&] {
             ran = true;
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            EXPECT_EQ(cursor ? cursor->shape() : Qt::ArrowCursor,
+                      transfer->refusal ? Qt::ArrowCursor : Qt::BusyCursor);
+            EXPECT_FALSE(button->isEnabled());
             during();
             transfer->finish();
         });
-        Press(Control(window, trigger));
+        Press(button);
         EXPECT_TRUE(ran);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(button->isEnabled() && !button->isChecked());
     }
 
     FakeTransfer* transfer;
     frmMain window;
 };
-
-TEST_F(Window, StartsOnPageZeroAndAClickOnTheSelectedTabChangesNothing)
-{
-    ShowPage(window, 0);
-    EXPECT_EQ(pages(), Pages(0, 0, {0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(Status(window), "Done.");
-    for (const char* name : {"cmbCDDB", "cmbCDDBSongs", "cmbCharts"})
-        EXPECT_EQ(Control<QComboBox>(window, name)->currentIndex(), 0) << name;
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(page(0))->text(QAccessible::Name),
-              "Top Airplay & Requested Songs:");
-}
 
 Act Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
@@ -118,6 +115,10 @@ const Window::ParamType Actions[] = {
 TEST_P(Window, ChangesPageOrClosesOnlyWhenNoTransferRuns)
 {
     const auto& [name, from, to, act] = GetParam();
+    // The window opens on page 0 with every page taking input; a click on the selected tab
+    // changes nothing.
+    ShowPage(window, 0);
+    EXPECT_EQ(pages(), Pages(0, 0, {0, 1, 2, 3, 4, 5}));
     ShowPage(window, from);
     whileDownloading(from == 5 ? "chkUpdate" : "cmdCDDBSongs", [&] {
         act(*tabs(), window);
@@ -130,30 +131,17 @@ TEST_P(Window, ChangesPageOrClosesOnlyWhenNoTransferRuns)
 INSTANTIATE_TEST_SUITE_P(EveryWay, Window, ::testing::ValuesIn(Actions),
                          [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
-// While a transfer runs its trigger is disabled and the busy cursor shows; afterwards the
-// trigger is enabled (the check box unticked) and the cursor normal.
-TEST_F(Window, TransferHoldsItsTriggerAndShowsTheBusyCursor)
+// The window opens idle on the first items; a transfer that fails (state 11) or is refused
+// gives its trigger and the cursor back as one that succeeds does.
+TEST_F(Window, OpensIdleAndAFailedOrRefusedTransferGivesItsTriggerBack)
 {
-    // The trigger and the transfer's states; without states the transfer is refused.
-    const std::pair<const char*, QList<int>> transfers[] = {
-        {"chkUpdate", {1, 2, 3, 4, 5, 6, 7, 8, 12}}, {"cmdGet", {1, 2, 3, 4, 11}}, {"cmdGet", {}}};
-    for (const auto& [name, states] : transfers) {
-        transfer->states = states;
-        if (states.isEmpty())
-            transfer->refusal = Failure(35764, "Still executing last request");
-        auto* trigger = Control<QAbstractButton>(window, name);
-        whileDownloading(name, [&] {
-            // A refusal's message box waits for the user: it comes with the ordinary pointer.
-            const QCursor* cursor = QGuiApplication::overrideCursor();
-            EXPECT_EQ(cursor ? cursor->shape() : Qt::ArrowCursor,
-                      states.isEmpty() ? Qt::ArrowCursor : Qt::BusyCursor);
-            EXPECT_FALSE(trigger->isEnabled());
-            if (QWidget* box = QApplication::activeModalWidget())
-                box->close();
-        });
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_TRUE(trigger->isEnabled() && !trigger->isChecked());
-    }
+    EXPECT_EQ(Status(window), "Done.");
+    for (const char* name : {"cmbCDDB", "cmbCDDBSongs", "cmbCharts"})
+        EXPECT_EQ(Control<QComboBox>(window, name)->currentIndex(), 0) << name;
+    transfer->states = {1, 2, 3, 4, 11};
+    whileDownloading("cmdGet", [] {});
+    transfer->refusal = Failure(35764, "Still executing last request");
+    whileDownloading("cmdGet", [] { QApplication::activeModalWidget()->close(); });
 }
 
 // Row `r` as copied when the header shows the first two columns swapped. Every cell holds a
@@ -166,16 +154,12 @@ QString Copied(int r, int columns)
     return cells.join(u'\t') + u'\n';
 }
 
-// Picks "Copy" from the list's context menu.
+// Picks the first item, "Copy", from the list's context menu.
 void CopyFromMenu(QTreeWidget& list)
 {
     QTimer::singleShot(0, &list, [] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions())
-            if (action->text() == "Copy")
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-        menu->close();
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, {10, 10}, list.mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(list.viewport(), &event);
@@ -209,16 +193,16 @@ TEST_F(Window, CopyGivesTheSelectedRowsInHeaderOrder)
     }
 }
 
-TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOnlyTheBarePageTurnsItPlain)
+// The link highlights under the mouse and only the bare page turns it plain; a click, Enter
+// and Space open the website.
+TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
 {
     ShowPage(window, 5);
-    const QStringList about = Control<QLabel>(window, "lblAbout")->text().split("\r\n");
-    EXPECT_EQ(about.size(), 6);
-    EXPECT_EQ(
-        QStringList({about.value(0), about.value(3), about.value(4)}),
-        QStringList({"About Vandrel v" VANDREL_VERSION,
-                     "Servers: www.krock.com www.gracenote.com www.billboard.com www.hot97.com",
-                     ""}));
+    const QString about = Control<QLabel>(window, "lblAbout")->text();
+    EXPECT_TRUE(about.startsWith("About Vandrel v" VANDREL_VERSION "\r\n") &&
+                about.contains("\r\nServers: www.krock.com www.gracenote.com www.billboard.com "
+                               "www.hot97.com\r\n\r\n"))
+        << about.toStdString();
     // Bold alone does not count as highlighted: only underline is tested.
     QFont boldOnly = Control(window, "lblWebPage")->font();
     boldOnly.setBold(true);
@@ -235,25 +219,14 @@ TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOnlyTheBarePageTurnsItPlain)
         const QFont link = Control(window, "lblWebPage")->font();
         EXPECT_EQ(link.underline() * 2 + link.bold(), look) << name;
     }
-}
-
-TEST_F(Window, AboutLinkOpensTheWebsiteOnAClickAndOnEnterAndSpace)
-{
-    ShowPage(window, 5);
     UrlCatcher browser;
     QTest::mouseClick(Control(window, "lblWebPage"), Qt::LeftButton);
     tabs()->setFocus();
     QTest::keyClick(tabs(), Qt::Key_Tab);
-    QWidget* link = QApplication::focusWidget();
-    ASSERT_EQ(link, Control(window, "lblWebPage"));
-    QTest::keyClick(link, Qt::Key_Return);
-    QTest::keyClick(link, Qt::Key_Space);
+    ASSERT_EQ(QApplication::focusWidget(), Control(window, "lblWebPage"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(browser.opened, QStringList(3, "http://vandrel.example.org/vb/vandrel/"));
-}
-
-QString qt(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
 }
 
 // The one "item" of a source without a drop-down list.
@@ -267,17 +240,6 @@ struct Rows : RowSink
 
     QList<QStringList> rows;
 };
-
-QList<QStringList> Shown(const QTreeWidget& list)
-{
-    QList<QStringList> rows;
-    for (int r = 0; r < list.topLevelItemCount(); ++r) {
-        rows << QStringList();
-        for (int c = 0; c < list.columnCount(); ++c)
-            rows.last() << list.topLevelItem(r)->text(c);
-    }
-    return rows;
-}
 
 // The window on the real HTTP client, with every built-in address sent to the sample server.
 class EndToEnd : public ::testing::Test
@@ -296,8 +258,8 @@ protected:
     frmMain window;
 };
 
-// Each page, for each drop-down item, shows what its extraction cuts out of the sample page,
-// or the failure that the page is made to cause, and never a row of an earlier run.
+// Each page, for each drop-down item, shows what its extraction cuts out of the sample page
+// and how many rows that is; the two items the sample server makes fail show no rows at all.
 TEST_F(EndToEnd, EveryGetButtonShowsWhatItsPageHolds)
 {
     static const QRegularExpression done(
@@ -305,36 +267,30 @@ TEST_F(EndToEnd, EveryGetButtonShowsWhatItsPageHolds)
     for (int s = 0; s < int(AllSources().size()); ++s) {
         const ChartSource& source = *AllSources()[s];
         ShowPage(window, s);
-        auto* page = Control<QGroupBox>(window, QStringLiteral("fraMain(%1)").arg(s));
-        auto* list = page->findChild<QTreeWidget*>();
+        auto* page = Control(window, QStringLiteral("fraMain(%1)").arg(s));
         for (auto item : source.choices.empty() ? NoChoice : source.choices) {
             const QUrl address(qt(source.address(item)));
             SCOPED_TRACE(address.toString().toStdString());
             if (auto* choice = page->findChild<QComboBox*>())
                 choice->setCurrentText(qt(item));
-            Press(page->findChild<QPushButton*>());
-            EXPECT_TRUE(page->findChild<QPushButton*>()->isEnabled());
-            EXPECT_EQ(page->title(),
-                      qt(source.choiceCaption ? source.choiceCaption(item) : source.caption));
-            const auto served = sample::FindPage(address.path().toStdString());
+            Press(page->findChild<QAbstractButton*>());
+            // A caption's "&&" shows as one "&".
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(page)->text(QAccessible::Name),
+                      qt(source.choiceCaption ? source.choiceCaption(item) : source.caption)
+                          .replace("&&", "&"));
             Rows expected;
-            QString failure = served ? QString() : QStringLiteral("Error 404 Not Found");
-            try {
-                if (served)
-                    source.extract(
-                        QString::fromStdString(served->body).replace("&amp;", "&").toStdU16String(),
-                        expected);
-            } catch (const Failure& f) {
-                failure = "An error occured while processing the list: " +
-                          QString::fromStdString(f.description()) +
-                          ".\r\nMake sure you have the latest version of this program.";
+            if (item != u"Celtic" && item != u"LatinTracks") {
+                const std::string body = sample::FindPage(address.path().toStdString())->body;
+                source.extract(QString::fromStdString(body).replace("&amp;", "&").toStdU16String(),
+                               expected);
             }
-            EXPECT_EQ(failure.isEmpty(), item != u"Celtic" && item != u"LatinTracks");
-            const QString count = done.match(Status(window)).captured(1);
-            EXPECT_EQ(failure.isEmpty() ? count : Status(window),
-                      failure.isEmpty() ? QString::number(expected.rows.size()) : failure);
-            EXPECT_EQ(Shown(*list), expected.rows);
-            EXPECT_TRUE(!failure.isEmpty() || !expected.rows.isEmpty());
+            EXPECT_EQ(done.match(Status(window)).captured(1),
+                      expected.rows.isEmpty() ? QString() : QString::number(expected.rows.size()));
+            auto* list = page->findChild<QTreeWidget*>();
+            ASSERT_EQ(list->topLevelItemCount(), expected.rows.size());
+            for (int r = 0; r < list->topLevelItemCount(); ++r)
+                for (int c = 0; c < list->columnCount(); ++c)
+                    EXPECT_EQ(list->topLevelItem(r)->text(c), expected.rows[r].value(c));
         }
     }
 }
@@ -357,12 +313,8 @@ TEST_F(EndToEnd, VersionCheckShowsWhatThePageSaysAndEndsUnticked)
         server.setReply({LoopbackServer::response(code, {}, body)});
         UseProxy(code.isEmpty() ? LoopbackServer::closedPort() : server.port());
         Press(box);
-        EXPECT_TRUE(code.isEmpty() ? Status(window).startsWith(status) : Status(window) == status)
-            << Status(window).toStdString();
+        EXPECT_EQ(code.isEmpty() ? Status(window).left(6) : Status(window), status);
         EXPECT_TRUE(box->isEnabled() && !box->isChecked());
-        EXPECT_EQ(server.requests().size(), code.isEmpty() ? 0 : 1);
-        EXPECT_TRUE(code.isEmpty() || server.requests().value(0).startsWith(
-                                          "GET http://vandrel.example.org/vb/vandrel/index.asp "));
     }
 }
 
