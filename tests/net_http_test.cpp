@@ -51,18 +51,20 @@ TEST(HttpTransfer, EachStateAtItsMoment)
     const Reply trickle{.bytes = partial, .endlessPiece = "x", .trickleMs = 200};
     const QString refused =
         QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackServer::closedPort());
-    // Each case's reply, address (the server's own when empty) and outcome.
-    const std::tuple<const char*, Reply, QString, QString> cases[] = {
-        {"Completed", LoopbackServer::ok(page), "", "1 2 3 4 5 6 7 8 12: " + page},
-        {"ReusedConnection", kept, "", "1 4 5 6 7 8 12: kept"},
-        {"ConnectionRefused", none, refused, "1 2 3 11: Error 1 Connection refused"},
-        {"HostNotFound", none, "http://nohost.invalid/", "1 11: Error 3 Host not found"},
-        {"Stalled", silent, "", "1 2 3 4 5 6 11: Error 4 Timed out"},
-        {"PastTheDeadline", trickle, "", "1 2 3 4 5 6 7 11: Error 4 Timed out"},
+    // Each case's reply, address (the server's own when empty), outcome and deadline; only the
+    // idle time ends a stall before a deadline that no test outlives.
+    const int never = 120000;
+    const std::tuple<const char*, Reply, QString, QString, int> cases[] = {
+        {"Completed", LoopbackServer::ok(page), "", "1 2 3 4 5 6 7 8 12: " + page, never},
+        {"ReusedConnection", kept, "", "1 4 5 6 7 8 12: kept", never},
+        {"ConnectionRefused", none, refused, "1 2 3 11: Error 1 Connection refused", never},
+        {"HostNotFound", none, "http://nohost.invalid/", "1 11: Error 3 Host not found", never},
+        {"Stalled", silent, "", "1 2 3 4 5 6 11: Error 4 Timed out", never},
+        {"PastTheDeadline", trickle, "", "1 2 3 4 5 6 7 11: Error 4 Timed out", 1000},
     };
-    for (const auto& [name, reply, address, outcome] : cases) {
+    for (const auto& [name, reply, address, outcome, deadlineMs] : cases) {
         server.setReply(reply);
-        CurlTransfer transfer(nullptr, 1000, CurlTransfer::defaultBodyCap, 2000);
+        CurlTransfer transfer(nullptr, 1000, CurlTransfer::defaultBodyCap, deadlineMs);
         const QString url = address.isEmpty() ? server.url() : address;
         if (!reply.closeAfter)
             get(transfer, url);
