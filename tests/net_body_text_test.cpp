@@ -11,14 +11,7 @@ const QString quotes = QStringLiteral("\u201cx\u201d \u20ac");
 
 TEST(BodyTextDecoding, ChoosesTheCharset)
 {
-    const struct
-    {
-        const char* name;
-        QByteArray contentType;
-        QByteArray body;
-        QString text;
-    } cases[] = {
-        {"HeaderUtf8", "text/html; charset=utf-8", "caf\xc3\xa9", cafe},
+    const std::tuple<const char*, QByteArray, QByteArray, QString> cases[] = {
         {"HeaderQuotedUpperCase", "text/html; Charset=\"UTF-8\"", "caf\xc3\xa9", cafe},
         {"HeaderLatin1MeansWindows1252", "text/html; charset=ISO-8859-1", "\x93x\x94 \x80", quotes},
         {"UndefinedWindows1252BytesKeepTheirCode", "text/plain; charset=cp1252",
@@ -33,9 +26,8 @@ TEST(BodyTextDecoding, ChoosesTheCharset)
         {"UnknownLabelFallsThrough", "text/html; charset=x-unheard-of", "caf\xe9", cafe},
         {"ByteOrderMarkWins", "text/html; charset=iso-8859-1", "\357\273\277caf\303\251", cafe},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(BodyText(c.body, c.contentType).text().toStdString(), c.text.toStdString())
-            << c.name;
+    for (const auto& [name, contentType, body, text] : cases)
+        EXPECT_EQ(BodyText(body, contentType).text().toStdString(), text.toStdString()) << name;
 }
 
 // Every piece holds at most 1024 bytes of the body and as many as the next character allows,

@@ -53,16 +53,15 @@ struct HostileCase
     QString firstRow = {}; // the cells of the one row expected, split at "|"; empty for no row
 };
 
-const QByteArray partialBody =
-    "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n" + QByteArray(1000, 'x');
 const QByteArray okHead = "HTTP/1.1 200 OK\r\n";
+const QByteArray partialBody = okHead + "Content-Length: 5000\r\n\r\n" + QByteArray(1000, 'x');
 const QByteArray bandAndTune = krockPage("Band", "Tune").bytes;
 // The last three bytes of a page, one a second.
 const Reply slowEnd{.bytes = bandAndTune.chopped(3), .endlessPiece = "\n", .trickleMs = 1000};
-const Reply bomb = LoopbackServer::ok(LoopbackServer::deflate(QByteArray(64 * bodyCap, 'x')),
+// Without its first four bytes a qCompress result is a zlib stream, which deflate means.
+const Reply bomb = LoopbackServer::ok(qCompress(QByteArray(64 * bodyCap, 'x')).mid(4),
                                       {"Content-Encoding: deflate"});
 const QString done = QStringLiteral("Done\\. \\(\\d+[.,]\\d secs\\)\r\n\\(1 Found\\)");
-const QString timedOut = QStringLiteral("Error 4 Timed out");
 const QString closedByServer = QStringLiteral("Error 2 Connection closed by the server");
 const QString notHttp = QStringLiteral("Error 399 Invalid HTTP response");
 const QString tooLarge = QStringLiteral("Error 299 Response too large");
@@ -71,8 +70,7 @@ const QString headTooLarge = QStringLiteral("Error 299 Response head too large")
 
 const HostileCase cases[] = {
     {"ResetInTheBody", 1, {.bytes = partialBody, .resetAfter = true}, closedByServer},
-    {"StallBeforeTheHead", 2, {.stallAfter = 0}, timedOut},
-    {"StallInTheBody", 3, {.bytes = partialBody, .stallAfter = partialBody.size()}, timedOut},
+    {"StallInTheBody", 3, {.bytes = partialBody, .closeAfter = false}, "Error 4 Timed out"},
     {"OneBytePerSecond", 0, slowEnd, done, "1|2|Band|Tune"},
     {"EndlessBody", 4, endless(okHead + "\r\n", "<"), tooLarge},
     {"LengthLargerThanTheBodyThenClose", 1, {partialBody}, closedByServer},
@@ -94,7 +92,6 @@ const HostileCase cases[] = {
     {"HeadJustUnderItsCap", 0,
      krockPage("Band", "Tune", QByteArrayList(3, "X: " + QByteArray(85000, 'a'))), done,
      "1|2|Band|Tune"},
-    {"EndlessHead", 0, endless(okHead, "X: " + QByteArray(1000, 'a') + "\r\n"), headTooLarge},
     {"EndlessShortHeaderLines", 1, endless(okHead, "X:y\r\n"), headTooLarge},
     {"EndlessHeaderLine", 2, endless(okHead + "X: ", "a"), headTooLarge},
     {"EndlessStatusLine", 3, endless("HTTP/1.1 200 ", "O"), headTooLarge},
@@ -107,14 +104,6 @@ qint64 statusKiB(const char* field)
     status.open(QIODevice::ReadOnly);
     const QRegularExpression pattern(QLatin1String(field) + QStringLiteral(":\\s*(\\d+)"));
     return pattern.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
-}
-
-// Makes VmHWM start again from the present resident size and gives that size; 0 if it cannot.
-qint64 restartPeak()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    const bool reset = clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
-    return reset ? statusKiB("VmRSS") : 0;
 }
 
 class HostileServer : public ::testing::TestWithParam<HostileCase>
@@ -142,13 +131,16 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
     LoopbackServer hostile;
     hostile.setReply(c.reply);
     test::UseProxy(hostile.port());
-    [[maybe_unused]] const qint64 residentBefore = restartPeak();
+    // Writing 5 to clear_refs makes VmHWM start again from the present resident size.
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    ASSERT_TRUE(clearRefs.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                clearRefs.write("5") == 1);
+    [[maybe_unused]] const qint64 residentBefore = statusKiB("VmRSS");
     QTest::mouseClick(button, Qt::LeftButton);
     // The address sanitizer holds freed memory back, so only a plain build can tell.
 #if !defined(__SANITIZE_ADDRESS__)
     const qint64 growth = statusKiB("VmHWM") - residentBefore;
     ASSERT_GT(residentBefore, 0);
-    RecordProperty("PeakGrowthKiB", int(growth));
     EXPECT_LT(growth * 1024, bodyCap + memoryMargin) << "peak grew by " << growth << " KiB";
 #endif
 

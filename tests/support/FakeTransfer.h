@@ -25,14 +25,11 @@ public:
     std::optional<Failure> refusal;
     bool autoFinish = true;
 
-    QString url, operation, headers;
-    int executeCalls = 0;
+    QString url, headers;
 
-    void Execute(const QString& u, const QString& op, const QString& h) override
+    void Execute(const QString& u, const QString&, const QString& h) override
     {
-        ++executeCalls;
         url = u;
-        operation = op;
         headers = h;
         if (refusal)
             throw *refusal;
@@ -48,8 +45,6 @@ public:
             emit StateChanged(s);
         executing_ = false;
     }
-
-    void setExecuting(bool executing) { executing_ = executing; }
 
     bool StillExecuting() const override { return executing_; }
     QString GetChunk(int) override { return pending_.isEmpty() ? QString() : pending_.takeFirst(); }

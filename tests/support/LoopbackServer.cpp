@@ -16,10 +16,7 @@ LoopbackServer::LoopbackServer()
                 for (qsizetype end;
                      (end = socket->peek(socket->bytesAvailable()).indexOf("\r\n\r\n")) >= 0;) {
                     requests_.append(socket->read(end + 4));
-                    const Reply reply =
-                        replies_.value(requests_.last().split(' ').value(1), defaultReply_);
-                    QTimer::singleShot(reply.delayMs, socket,
-                                       [socket, reply] { send(socket, reply); });
+                    send(socket, reply_);
                 }
             });
         }
@@ -53,23 +50,13 @@ quint16 LoopbackServer::closedPort()
 
 void LoopbackServer::send(QTcpSocket* socket, const Reply& reply)
 {
-    socket->write(reply.stallAfter >= 0 ? reply.bytes.left(reply.stallAfter) : reply.bytes);
-    if (reply.stallAfter >= 0)
-        return;
+    socket->write(reply.bytes);
     if (reply.endlessPiece.isEmpty())
         return finish(socket, reply);
-    // Unless timed, about one piece is queued at a time: the stream goes as fast as the client
-    // reads and no faster.
-    if (reply.trickleMs == 0) {
-        const auto more = [socket, piece = reply.endlessPiece] {
-            if (socket->bytesToWrite() < piece.size())
-                socket->write(piece);
-        };
-        connect(socket, &QTcpSocket::bytesWritten, socket, more);
-        return more();
-    }
     auto* timer = new QTimer(socket);
     connect(timer, &QTimer::timeout, socket, [socket, timer, reply, left = reply.pieces]() mutable {
+        if (socket->bytesToWrite() >= reply.endlessPiece.size())
+            return;
         socket->write(reply.endlessPiece);
         if (--left == 0) {
             timer->stop();
