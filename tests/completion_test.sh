@@ -21,8 +21,5 @@ completes 'billboard' bill
 completes 'Rap RnB' billboard R
 completes 'krock cddb-albums cddb-songs billboard hot97 version' ''
 completes 'Contemporary Country' --verbose --format csv billboard Co
-completes 'csv' --format = c
 completes 'tsv csv json' hot97 --format ''
-completes '--verbose --version' krock --ve
-completes '--format --verbose --list --help --version' billboard rap ''
 exit $failed

@@ -92,6 +92,7 @@ const HostileCase cases[] = {
     {"HeadJustUnderItsCap", 0,
      krockPage("Band", "Tune", QByteArrayList(3, "X: " + QByteArray(85000, 'a'))), done,
      "1|2|Band|Tune"},
+    {"EndlessHead", 0, endless(okHead, "X: " + QByteArray(1000, 'a') + "\r\n"), headTooLarge},
     {"EndlessShortHeaderLines", 1, endless(okHead, "X:y\r\n"), headTooLarge},
     {"EndlessHeaderLine", 2, endless(okHead + "X: ", "a"), headTooLarge},
     {"EndlessStatusLine", 3, endless("HTTP/1.1 200 ", "O"), headTooLarge},

@@ -1,18 +1,13 @@
-// What the user sees on the status line: every stage painted before the next replaces it, the
-// kilobytes of a slow page as they arrive, and what a refused request says.
+// What the user sees on the status line: every stage painted before the next replaces it, and
+// the kilobytes of a slow page as they arrive.
 #include "app/frmMain.h"
 #include "net/CurlTransfer.h"
 #include "support/FakeTransfer.h"
 #include "support/LoopbackServer.h"
 #include "support/WindowTesting.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vandrel {
@@ -93,34 +88,6 @@ TEST_P(Trickle, ShowsTheArrivingKilobytesRisingBeforeTheBodyIsRead)
 }
 
 INSTANTIATE_TEST_SUITE_P(Announced, Trickle, ::testing::Bool());
-
-TEST(StatusLine, RefusedRequestsShowTheBoxAndTheVersionCheckSaysSo)
-{
-    auto* transfer = new test::FakeTransfer;
-    transfer->refusal = Failure(-35, "Cannot start");
-    Watched watched(transfer);
-    QStringList boxes;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&boxes] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            boxes << box->windowTitle() + u'|' + box->text();
-            box->accept();
-        }
-    });
-    closer.start(10);
-
-    watched.get();
-    EXPECT_EQ(test::Status(watched.window), QStringLiteral("Downloading List..."));
-    test::ShowPage(watched.window, 5);
-    auto* check = test::Control<QCheckBox>(watched.window, QStringLiteral("chkUpdate"));
-    test::Press(check);
-
-    const QString box = QStringLiteral("InetGet Error...|Error: -35\r\nCannot start");
-    EXPECT_EQ(boxes, QStringList({box, box}));
-    EXPECT_EQ(test::Status(watched.window), QStringLiteral("Version check failed: Cannot start"));
-    EXPECT_TRUE(check->isEnabled());
-    EXPECT_FALSE(check->isChecked());
-}
 
 } // namespace
 } // namespace vandrel

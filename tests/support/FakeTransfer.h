@@ -25,12 +25,11 @@ public:
     std::optional<Failure> refusal;
     bool autoFinish = true;
 
-    QString url, headers;
+    QString url;
 
-    void Execute(const QString& u, const QString&, const QString& h) override
+    void Execute(const QString& u, const QString&, const QString&) override
     {
         url = u;
-        headers = h;
         if (refusal)
             throw *refusal;
         executing_ = true;
