@@ -71,34 +71,39 @@ void describe(QCommandLineParser& parser)
                                  QStringLiteral("[CHOICE]"));
 }
 
-std::variant<FetchList, UsageError> fetchList(const QStringList& positional, const QString& format)
+// Reads SOURCE and CHOICE into `options`; false, with the usage error set, when they are wrong.
+bool readList(const QStringList& positional, const QString& format, FetchOptions& options)
 {
-    const ChartSource* source = findSource(positional[0]);
+    const auto refuse = [&options](const QString& message) {
+        options.usageError = message;
+        return false;
+    };
+    options.list.source = findSource(positional[0]);
+    const ChartSource* source = options.list.source;
     if (!source)
-        return UsageError{QStringLiteral("unknown source \"%1\"; the sources are: %2.")
-                              .arg(positional[0], sourceNames())};
+        return refuse(QStringLiteral("unknown source \"%1\"; the sources are: %2.")
+                          .arg(positional[0], sourceNames()));
     static const QStringList formats = {QStringLiteral("tsv"), QStringLiteral("csv"),
                                         QStringLiteral("json")};
-    const auto formatIndex = formats.indexOf(format);
-    if (formatIndex < 0)
-        return UsageError{
-            QStringLiteral("unknown format \"%1\"; the formats are: tsv, csv, json.").arg(format)};
-    FetchList list{source, QString(), RowFormat(formatIndex)};
+    if (!formats.contains(format))
+        return refuse(
+            QStringLiteral("unknown format \"%1\"; the formats are: tsv, csv, json.").arg(format));
+    options.list.format = RowFormat(formats.indexOf(format));
     if (source->choices.empty()) {
         if (positional.size() > 1)
-            return UsageError{QStringLiteral("%1 takes no choice.").arg(positional[0])};
-        return list;
+            return refuse(QStringLiteral("%1 takes no choice.").arg(positional[0]));
+        return true;
     }
-    list.choice = qt(source->choices.front());
+    options.list.choice = qt(source->choices.front());
     if (positional.size() == 1)
-        return list;
+        return true;
     for (const std::u16string_view choice : source->choices)
         if (positional[1].compare(qt(choice), Qt::CaseInsensitive) == 0) {
-            list.choice = qt(choice);
-            return list;
+            options.list.choice = qt(choice);
+            return true;
         }
-    return UsageError{QStringLiteral("unknown choice \"%1\" for %2; the choices are: %3.")
-                          .arg(positional[1], positional[0], choiceNames(*source))};
+    return refuse(QStringLiteral("unknown choice \"%1\" for %2; the choices are: %3.")
+                      .arg(positional[1], positional[0], choiceNames(*source)));
 }
 
 } // namespace
@@ -109,7 +114,7 @@ FetchOptions ReadFetchOptions(const QStringList& arguments)
     describe(parser);
     FetchOptions options;
     if (!parser.parse(arguments)) {
-        options.command = UsageError{parser.errorText()};
+        options.usageError = parser.errorText();
         return options;
     }
     if (parser.isSet(QStringLiteral("help")))
@@ -118,17 +123,18 @@ FetchOptions ReadFetchOptions(const QStringList& arguments)
         parser.showVersion();
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(QStringLiteral("list")))
-        options.command = positional.isEmpty()
-                              ? decltype(options.command)(ListSources{})
-                              : UsageError{QStringLiteral("--list takes no source.")};
-    else if (positional == QStringList{QStringLiteral("version")})
-        options.command = CheckVersion{};
-    else if (positional.isEmpty() || positional.size() > 2)
-        options.command = UsageError{QStringLiteral("name one source (%1).").arg(sourceNames())};
-    else
-        std::visit([&](auto&& command) { options.command = command; },
-                   fetchList(positional, parser.value(QStringLiteral("format"))));
+    if (parser.isSet(QStringLiteral("list"))) {
+        if (positional.isEmpty())
+            options.command = FetchOptions::Command::ListSources;
+        else
+            options.usageError = QStringLiteral("--list takes no source.");
+    } else if (positional == QStringList{QStringLiteral("version")}) {
+        options.command = FetchOptions::Command::CheckVersion;
+    } else if (positional.isEmpty() || positional.size() > 2) {
+        options.usageError = QStringLiteral("name one source (%1).").arg(sourceNames());
+    } else if (readList(positional, parser.value(QStringLiteral("format")), options)) {
+        options.command = FetchOptions::Command::Fetch;
+    }
     return options;
 }
 

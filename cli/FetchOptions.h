@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <variant>
 
 namespace vandrel {
 
@@ -10,28 +9,22 @@ struct ChartSource;
 
 enum class RowFormat { Tsv, Csv, Json };
 
-// What the command line asks for, once it has been read and checked.
+// A list to print, once the command line has been read and checked.
 struct FetchList
 {
     const ChartSource* source = nullptr;
     QString choice; // as the drop-down list spells it; empty for sources without one
     RowFormat format = RowFormat::Tsv;
 };
-struct ListSources
-{
-};
-struct CheckVersion
-{
-};
-// A command line that cannot be carried out: the message says what is wrong and what is valid.
-struct UsageError
-{
-    QString message;
-};
 
+// What the command line asks for.
 struct FetchOptions
 {
-    std::variant<FetchList, ListSources, CheckVersion, UsageError> command;
+    enum class Command { Fetch, ListSources, CheckVersion, UsageError };
+
+    Command command = Command::UsageError;
+    FetchList list;     // what Fetch prints
+    QString usageError; // what is wrong, and what is valid
     bool verbose = false;
 };
 

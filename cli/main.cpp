@@ -104,15 +104,18 @@ int main(int argc, char** argv)
 
     const FetchOptions options = ReadFetchOptions(QCoreApplication::arguments());
     StatusPrinter status(options.verbose);
-    if (const auto* list = std::get_if<FetchList>(&options.command))
-        return fetchList(*list, status);
-    if (std::holds_alternative<CheckVersion>(options.command))
+    switch (options.command) {
+    case FetchOptions::Command::Fetch:
+        return fetchList(options.list, status);
+    case FetchOptions::Command::CheckVersion:
         return checkVersion(status);
-    if (std::holds_alternative<ListSources>(options.command)) {
+    case FetchOptions::Command::ListSources:
         writeOut(SourcesListing().toUtf8());
         return Success;
+    case FetchOptions::Command::UsageError:
+        break;
     }
     std::fprintf(stderr, "vandrel-fetch: %s\nTry 'vandrel-fetch --help'.\n",
-                 std::get<UsageError>(options.command).message.toUtf8().constData());
+                 options.usageError.toUtf8().constData());
     return UsageFailure;
 }
