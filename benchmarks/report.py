@@ -78,14 +78,20 @@ class Table:
     def missing(self, figure, goal):
         self.add(figure, "missing", "", "", goal, False)
 
-    def against(self, figure, name, baseline, clock, limit, label):
-        """A figure whose goal is a ratio to a baseline measured beside it."""
-        goal = f"≤ {limit:g}×"
+    def pair(self, figure, goal, name, baseline, clock):
+        """A figure and its baseline in seconds; None, with the figure marked missing, without."""
         measured, base = self.get(name), self.get(baseline)
         if not measured or not base:
             self.missing(figure, goal)
+            return None
+        return seconds(measured, clock), seconds(base, clock)
+
+    def against(self, figure, name, baseline, clock, limit, label):
+        """A figure whose goal is a ratio to a baseline measured beside it."""
+        goal = f"≤ {limit:g}×"
+        if not (values := self.pair(figure, goal, name, baseline, clock)):
             return
-        value, floor = seconds(measured, clock), seconds(base, clock)
+        value, floor = values
         ratio = value / floor
         self.add(figure, duration(value), f"{duration(floor)} {label}", f"{ratio:.1f}×", goal,
                  ratio <= limit)
@@ -93,11 +99,9 @@ class Table:
     def over(self, figure, name, baseline, clock, limit):
         """A figure whose goal is a time added to a baseline measured beside it."""
         goal = f"≤ {duration(limit)} over it"
-        measured, base = self.get(name), self.get(baseline)
-        if not measured or not base:
-            self.missing(figure, goal)
+        if not (values := self.pair(figure, goal, name, baseline, clock)):
             return
-        value, floor = seconds(measured, clock), seconds(base, clock)
+        value, floor = values
         self.add(figure, duration(value), f"{duration(floor)} bare GET",
                  f"+{duration(value - floor)}", goal, value - floor <= limit)
 
