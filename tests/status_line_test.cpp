@@ -24,9 +24,9 @@ struct Watched : QObject
     }
     bool eventFilter(QObject* label, QEvent* event) override
     {
-        const QString text = static_cast<QLabel*>(label)->text();
-        if (event->type() == QEvent::Paint && (painted.isEmpty() || painted.last() != text))
-            painted << text;
+        const auto* shown = event->type() == QEvent::Paint ? qobject_cast<QLabel*>(label) : nullptr;
+        if (shown && (painted.isEmpty() || painted.last() != shown->text()))
+            painted << shown->text();
         return false;
     }
     void get() { test::Press(test::Control(window, QStringLiteral("cmdGet"))); }
