@@ -82,7 +82,7 @@ QString CurlTransfer::GetHeader(const QString& name) const
 void CurlTransfer::start(const QByteArray& url, const QString& requestHeaders)
 {
     executing_ = true;
-    lastState_ = 0;
+    lastState_ = TransferState{};
     stoppedBy_.reset();
     head_ = {};
     body_.clear();
@@ -95,7 +95,7 @@ void CurlTransfer::start(const QByteArray& url, const QString& requestHeaders)
     requestHeaders_ = headerList(requestHeaders);
     configure(url);
     // Delivered after libcurl's first run, so it reaches the window ahead of every later state.
-    report(1);
+    report(TransferState::ResolvingHost);
     idleTimer_.start();
     deadline_.start();
     multi_.add(easy_);
@@ -147,13 +147,13 @@ void CurlTransfer::finish(CURLcode result)
     } else if (result != CURLE_OK) {
         fail(TransferError::fromCurl(result, osErrno, head_.complete()));
     } else if (head_.status() >= 400) {
-        report(8);
+        report(TransferState::ResponseReceived);
         fail({head_.status(), QString::fromLatin1(head_.reason())});
     } else {
         bodyText_ = BodyText(body_, head_.field("Content-Type"));
         body_ = {};
-        report(8);
-        report(12);
+        report(TransferState::ResponseReceived);
+        report(TransferState::Completed);
         deliver();
         executing_ = false;
     }
@@ -181,18 +181,18 @@ void CurlTransfer::fail(const TransferError& error)
     body_ = {};
     responseCode_ = error.number;
     responseInfo_ = error.text;
-    report(11);
+    report(TransferState::Failed);
     deliver();
     executing_ = false;
 }
 
-void CurlTransfer::report(int state)
+void CurlTransfer::report(TransferState state)
 {
     // Each state at most once and in order: a redirect reconnects, a response reads many times.
     if (!executing_ || state <= lastState_)
         return;
     lastState_ = state;
-    later([this, state] { emit StateChanged(state); });
+    later([this, state] { emit StateChanged(int(state)); });
 }
 
 void CurlTransfer::later(std::function<void()> signal)

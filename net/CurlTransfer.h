@@ -49,7 +49,7 @@ private:
     void release();
     void abortWith(const TransferError& error);
     void fail(const TransferError& error);
-    void report(int state);
+    void report(TransferState state);
     void later(std::function<void()> signal);
     void deliver();
     size_t stop(const TransferError& error);
@@ -70,7 +70,7 @@ private:
     QTimer deadline_;
     qint64 bodyCap_;
     bool executing_ = false;
-    int lastState_ = 0;
+    TransferState lastState_{};
     // Signals raised inside libcurl's callbacks wait here until libcurl has returned, so a
     // handler that processes events cannot call back into it.
     QList<std::function<void()>> pending_;

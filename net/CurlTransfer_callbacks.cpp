@@ -23,8 +23,8 @@ curl_socket_t CurlTransfer::onOpenSocket(void* self, curlsocktype, curl_sockaddr
 {
     auto* transfer = static_cast<CurlTransfer*>(self);
     transfer->idleTimer_.start();
-    transfer->report(2);
-    transfer->report(3);
+    transfer->report(TransferState::HostResolved);
+    transfer->report(TransferState::Connecting);
     return ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
 }
 
@@ -32,8 +32,8 @@ int CurlTransfer::onConnected(void* self, char*, char*, int, int)
 {
     auto* transfer = static_cast<CurlTransfer*>(self);
     transfer->idleTimer_.start();
-    transfer->report(4);
-    transfer->report(5);
+    transfer->report(TransferState::Connected);
+    transfer->report(TransferState::Requesting);
     return CURL_PREREQFUNC_OK;
 }
 
@@ -42,9 +42,9 @@ int CurlTransfer::onConnected(void* self, char*, char*, int, int)
 int CurlTransfer::onDebug(CURL*, curl_infotype type, char*, size_t, void* self)
 {
     auto* transfer = static_cast<CurlTransfer*>(self);
-    if (type == CURLINFO_HEADER_OUT && transfer->lastState_ >= 5) {
+    if (type == CURLINFO_HEADER_OUT && transfer->lastState_ >= TransferState::Requesting) {
         transfer->idleTimer_.start();
-        transfer->report(6);
+        transfer->report(TransferState::RequestSent);
     }
     return 0;
 }
@@ -53,8 +53,8 @@ size_t CurlTransfer::onHeaderLine(char* line, size_t, size_t length, void* self)
 {
     auto* transfer = static_cast<CurlTransfer*>(self);
     transfer->idleTimer_.start();
-    transfer->report(6);
-    transfer->report(7);
+    transfer->report(TransferState::RequestSent);
+    transfer->report(TransferState::Receiving);
     const QByteArrayView text(line, qsizetype(length));
     // A redirect's response counts its body from zero again.
     if (text.startsWith("HTTP/"))
@@ -80,7 +80,8 @@ int CurlTransfer::onProgress(void* self, curl_off_t announced, curl_off_t receiv
                              curl_off_t)
 {
     auto* transfer = static_cast<CurlTransfer*>(self);
-    if (transfer->lastState_ >= 7 && received > transfer->progressReported_) {
+    if (transfer->lastState_ >= TransferState::Receiving &&
+        received > transfer->progressReported_) {
         transfer->progressReported_ = received;
         transfer->later([transfer, received, announced] {
             emit transfer->Progress(qint64(received), qint64(announced));
