@@ -3,6 +3,7 @@
 #include "app/SourcePage.h"
 #include "app/StatusLine.h"
 #include "app/TabStrip.h"
+#include "app/source_page_table.h"
 #include "net/CurlTransfer.h"
 #include "net/PageRequest.h"
 #include "net/TransferMonitor.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QShortcut>
+#include <algorithm>
 
 namespace vandrel {
 
@@ -24,10 +26,10 @@ frmMain::frmMain(TransferControl* transfer) : inetGet(transfer)
 {
     setObjectName(QStringLiteral("frmMain"));
     inetGet->setParent(this);
-    createControls();
     monitor = new TransferMonitor(*inetGet, this);
     request = new PageRequest(*inetGet, *monitor, this);
     versionCheck = new VersionCheck(*request, this);
+    const std::vector<SourcePage::Controls> sourceControls = createControls();
     connect(monitor, &TransferMonitor::StatusChanged, lblStatus, &StatusLine::display);
     connect(request, &PageRequest::Refused, this, &frmMain::showRefusal);
     // The pointer only waits while a request runs: a refused one shows its box with the
@@ -49,7 +51,7 @@ frmMain::frmMain(TransferControl* transfer) : inetGet(transfer)
         connect(new QShortcut(keys, this), &QShortcut::activated, tabChoose,
                 [this, direction = direction] { tabChoose->step(direction); });
 
-    connectSources();
+    connectSources(sourceControls);
     connectAbout();
     Form_Load();
 }
@@ -62,8 +64,14 @@ void frmMain::Form_Load()
     // The window manager draws the frame and title bar, so the client area is
     // just as wide as the tab strip and ends a little below the status line.
     setFixedSize(tabChoose->width(), lblStatus->geometry().bottom() + 1 + 8);
-    for (QComboBox* list : {cmbCharts, cmbCDDB, cmbCDDBSongs})
-        list->setCurrentIndex(0);
+    std::vector<const SourcePageRow*> withChoice;
+    for (const SourcePageRow& row : SourcePageRows()) {
+        if (row.choice.name)
+            withChoice.push_back(&row);
+    }
+    std::ranges::sort(withChoice, {}, &SourcePageRow::choiceTurnAtLoad);
+    for (const SourcePageRow* row : withChoice)
+        findChild<QComboBox*>(row->choice.name)->setCurrentIndex(0);
     lblAbout->setText(AboutText());
 }
 

@@ -1,29 +1,28 @@
 #pragma once
 
+#include "app/SourcePage.h"
+
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
-class QTreeWidget;
 
 namespace vandrel {
 
 class PageRequest;
-class SourcePage;
 class StatusLine;
 class TabStrip;
 class TransferControl;
 class TransferMonitor;
 class VersionCheck;
-struct ChartSource;
+struct SourcePageRow;
 
-// The one window: a tab strip, six pages stacked in one place, and the status line.
+// The one window: a tab strip, its pages (one per source, then About) stacked in one place,
+// and the status line.
 class frmMain : public QWidget
 {
     Q_OBJECT
@@ -42,14 +41,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
-    QGroupBox* createPage(int index, const QString& caption);
-    QTreeWidget* createSourcePage(int index, const ChartSource& source, const QString& listName);
-    void createKRockPage();
-    void createCddbPage();
-    void createCddbSongsPage();
-    void createChartsPage();
-    void createHot97Page();
+    std::vector<SourcePage::Controls> createControls();
+    QGroupBox* createPage(const QString& caption);
+    SourcePage::Controls createSourcePage(const SourcePageRow& row);
     void createAboutPage();
     void showRefusal(int number, const QString& description);
     void setTabOrder();
@@ -59,12 +53,7 @@ private:
     void tabChoose_BeforeClick(bool& Cancel);
     void tabChoose_Click();
 
-    void connectSources();
-    void cmdGet_Click();
-    void cmdCDDB_Click();
-    void cmdCDDBSongs_Click();
-    void cmdCharts_Click();
-    void cmdHot97_Click();
+    void connectSources(const std::vector<SourcePage::Controls>& pages);
 
     void connectAbout();
     void lblWebPage_MouseMove();
@@ -76,23 +65,10 @@ private:
     TransferMonitor* monitor = nullptr;
     PageRequest* request = nullptr;
     VersionCheck* versionCheck = nullptr;
-    std::unique_ptr<SourcePage> krockPage, cddbPage, cddbSongsPage, chartsPage, hot97Page;
+    std::vector<std::unique_ptr<SourcePage>> sourcePages;
 
     TabStrip* tabChoose = nullptr;
-    std::array<QGroupBox*, 6> fraMain{};
-    QTreeWidget* lstKrock = nullptr;
-    QPushButton* cmdGet = nullptr;
-    QTreeWidget* lstCDDB = nullptr;
-    QComboBox* cmbCDDB = nullptr;
-    QPushButton* cmdCDDB = nullptr;
-    QTreeWidget* lstCDDBSongs = nullptr;
-    QComboBox* cmbCDDBSongs = nullptr;
-    QPushButton* cmdCDDBSongs = nullptr;
-    QTreeWidget* lstCharts = nullptr;
-    QComboBox* cmbCharts = nullptr;
-    QPushButton* cmdCharts = nullptr;
-    QTreeWidget* lstHot97 = nullptr;
-    QPushButton* cmdHot97 = nullptr;
+    std::vector<QGroupBox*> fraMain; // one page per source, then the About page
     QLabel* lblAbout = nullptr;
     QLabel* lblWebPage = nullptr;
     QCheckBox* chkUpdate = nullptr;

@@ -3,6 +3,7 @@
 #include "app/StatusLine.h"
 #include "app/TabStrip.h"
 #include "app/frmMain.h"
+#include "app/source_page_table.h"
 #include "app/widgets.h"
 #include "net/QtText.h"
 #include "sources/chart_source.h"
@@ -14,12 +15,21 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace vandrel {
 
 using widgets::twips;
 
-void frmMain::createControls()
+namespace {
+// The About page's turns in the keyboard's tab order, among those of the source pages.
+constexpr int WebPageTabOrder = 17;
+constexpr int UpdateTabOrder = 21;
+} // namespace
+
+std::vector<SourcePage::Controls> frmMain::createControls()
 {
     setWindowTitle(QStringLiteral("Vandrel...  (%1)").arg(qt(hosts::Website)));
     setWindowIcon(QIcon(QStringLiteral(":/vandrel/vandrel-32.png")));
@@ -29,24 +39,16 @@ void frmMain::createControls()
     tabChoose->setGeometry(twips(0, 0, 6975, 5415));
     tabChoose->setExpanding(false);
     tabChoose->setUsesScrollButtons(false);
-    const QString gracenote = QStringLiteral("Gracenote.com");
-    const std::pair<const char*, QString> tabs[] = {
-        {"K-Rock Radio", QStringLiteral("92.3 FM")},
-        {"CDDB Albums", gracenote},
-        {"CDDB Songs", gracenote},
-        {"Billboard Charts", QStringLiteral("Billboard.com")},
-        {"Hot 97", QStringLiteral("97.1 FM")},
-        {"About...", QStringLiteral("About the program...")},
-    };
-    for (const auto& [caption, tip] : tabs)
-        tabChoose->setTabToolTip(tabChoose->addTab(QString::fromLatin1(caption)), tip);
+    for (const SourcePageRow& row : SourcePageRows())
+        tabChoose->setTabToolTip(tabChoose->addTab(QString::fromLatin1(row.tabCaption)),
+                                 QString::fromLatin1(row.tabToolTip));
+    tabChoose->setTabToolTip(tabChoose->addTab(QStringLiteral("About...")),
+                             QStringLiteral("About the program..."));
     tabChoose->fitTabs();
 
-    createKRockPage();
-    createCddbPage();
-    createCddbSongsPage();
-    createChartsPage();
-    createHot97Page();
+    std::vector<SourcePage::Controls> pages;
+    for (const SourcePageRow& row : SourcePageRows())
+        pages.push_back(createSourcePage(row));
     createAboutPage();
 
     lblStatus = new StatusLine(QStringLiteral("Done."), this);
@@ -57,78 +59,47 @@ void frmMain::createControls()
     setTabOrder();
 
     // Buttons, frames and labels are announced by their captions, the lists by their column
-    // titles; these controls have neither. The status line keeps its text as its name, so
+    // titles; the tab strip has neither. The status line keeps its text as its name, so
     // that every new status is read out.
     tabChoose->setAccessibleName(QStringLiteral("Pages"));
-    cmbCDDB->setAccessibleName(QStringLiteral("Genre"));
-    cmbCDDBSongs->setAccessibleName(QStringLiteral("Genre"));
-    cmbCharts->setAccessibleName(QStringLiteral("Chart"));
     lblStatus->setAccessibleDescription(QStringLiteral("Status"));
+    return pages;
 }
 
-QGroupBox* frmMain::createPage(int index, const QString& caption)
+// The next page of the `fraMain` family.
+QGroupBox* frmMain::createPage(const QString& caption)
 {
     auto* page = new QGroupBox(caption, this);
-    page->setObjectName(QStringLiteral("fraMain(%1)").arg(index));
-    // All six pages share one rectangle; the one in front is the one seen.
+    page->setObjectName(QStringLiteral("fraMain(%1)").arg(fraMain.size()));
+    // All pages share one rectangle; the one in front is the one seen.
     page->setGeometry(twips(120, 360, 6735, 4935));
     page->setAutoFillBackground(true);
-    fraMain[index] = page;
+    fraMain.push_back(page);
     return page;
 }
 
-QTreeWidget* frmMain::createSourcePage(int index, const ChartSource& source,
-                                       const QString& listName)
+SourcePage::Controls frmMain::createSourcePage(const SourcePageRow& row)
 {
-    // The K-Rock caption's "&&" shows as one "&": a single one would make an access key.
-    QGroupBox* page = createPage(index, qt(source.caption));
-    return widgets::list(page, listName, twips(120, 240, 6495, 4215), source.columns);
-}
-
-void frmMain::createKRockPage()
-{
-    lstKrock = createSourcePage(0, KRockSource, QStringLiteral("lstKrock"));
-    cmdGet = widgets::button(fraMain[0], QStringLiteral("cmdGet"), QStringLiteral("Get"),
-                             twips(120, 4560, 6495, 255));
-}
-
-void frmMain::createCddbPage()
-{
-    lstCDDB = createSourcePage(1, CddbAlbumsSource, QStringLiteral("lstCDDB"));
-    cmbCDDB = widgets::dropDown(fraMain[1], QStringLiteral("cmbCDDB"), twips(120, 4560, 3255, 315),
-                                CddbAlbumsSource.choices);
-    cmdCDDB = widgets::button(fraMain[1], QStringLiteral("cmdCDDB"), QStringLiteral("Get"),
-                              twips(3360, 4560, 3255, 255));
-}
-
-void frmMain::createCddbSongsPage()
-{
-    lstCDDBSongs = createSourcePage(2, CddbSongsSource, QStringLiteral("lstCDDBSongs"));
-    cmbCDDBSongs = widgets::dropDown(fraMain[2], QStringLiteral("cmbCDDBSongs"),
-                                     twips(120, 4560, 3255, 315), CddbSongsSource.choices);
-    cmdCDDBSongs = widgets::button(fraMain[2], QStringLiteral("cmdCDDBSongs"),
-                                   QStringLiteral("Get"), twips(3360, 4560, 3255, 255));
-}
-
-void frmMain::createChartsPage()
-{
-    lstCharts = createSourcePage(3, BillboardSource, QStringLiteral("lstCharts"));
-    cmbCharts = widgets::dropDown(fraMain[3], QStringLiteral("cmbCharts"),
-                                  twips(120, 4560, 3255, 315), BillboardSource.choices);
-    cmdCharts = widgets::button(fraMain[3], QStringLiteral("cmdCharts"), QStringLiteral("Get"),
-                                twips(3360, 4560, 3255, 255));
-}
-
-void frmMain::createHot97Page()
-{
-    lstHot97 = createSourcePage(4, Hot97Source, QStringLiteral("lstHot97"));
-    cmdHot97 = widgets::button(fraMain[4], QStringLiteral("cmdHot97"), QStringLiteral("Get"),
-                               twips(120, 4560, 6495, 255));
+    const ChartSource& source = *row.source;
+    // A caption's "&&" shows as one "&": a single one would make an access key.
+    QGroupBox* page = createPage(qt(source.caption));
+    QTreeWidget* list = widgets::list(page, QString::fromLatin1(row.list.name),
+                                      twips(row.list.place), source.columns);
+    QComboBox* choice = nullptr;
+    if (row.choice.name) {
+        choice = widgets::dropDown(page, QString::fromLatin1(row.choice.name),
+                                   twips(row.choice.place), source.choices);
+        // A drop-down list has no caption to be announced by.
+        choice->setAccessibleName(QString::fromLatin1(row.choiceSpokenName));
+    }
+    QPushButton* get = widgets::button(page, QString::fromLatin1(row.get.name),
+                                       QStringLiteral("Get"), twips(row.get.place));
+    return {page, list, get, choice};
 }
 
 void frmMain::createAboutPage()
 {
-    QGroupBox* page = createPage(5, QStringLiteral("About the program:"));
+    QGroupBox* page = createPage(QStringLiteral("About the program:"));
 
     lblAbout = widgets::label(page, QStringLiteral("lblAbout"), QStringLiteral("About"),
                               twips(120, 480, 6375, 3735));
@@ -161,12 +132,17 @@ void frmMain::createAboutPage()
 
 void frmMain::setTabOrder()
 {
-    QWidget* const order[] = {tabChoose, lstKrock,  cmdGet,       lstCDDB,
-                              cmbCDDB,   cmdCDDB,   cmdCDDBSongs, lstCharts,
-                              cmbCharts, cmdCharts, lblWebPage,   cmdHot97,
-                              lstHot97,  chkUpdate, cmbCDDBSongs, lstCDDBSongs};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    std::vector<std::pair<int, QWidget*>> order = {
+        {0, tabChoose}, {WebPageTabOrder, lblWebPage}, {UpdateTabOrder, chkUpdate}};
+    for (const SourcePageRow& row : SourcePageRows()) {
+        for (const PageControl& control : {row.list, row.choice, row.get}) {
+            if (control.name)
+                order.emplace_back(control.tabOrder, findChild<QWidget*>(control.name));
+        }
+    }
+    std::ranges::sort(order, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 
 } // namespace vandrel

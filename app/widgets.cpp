@@ -23,6 +23,11 @@ QRect twips(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
+QRect twips(const Twips& place)
+{
+    return twips(place.left, place.top, place.width, place.height);
+}
+
 QTreeWidget* list(QWidget* parent, const QString& name, QRect geometry,
                   std::span<const Column> columns)
 {

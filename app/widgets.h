@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/source_page_table.h"
 #include "sources/chart_source.h"
 
 #include <QRect>
@@ -18,6 +19,7 @@ class QWidget;
 namespace vandrel::widgets {
 
 QRect twips(int left, int top, int width, int height);
+QRect twips(const Twips& place);
 
 QTreeWidget* list(QWidget* parent, const QString& name, QRect geometry,
                   std::span<const Column> columns);

@@ -25,8 +25,7 @@ using Clock = std::chrono::steady_clock;
 
 QUrl BareAddress(const SourceButton& source, quint16 port)
 {
-    const std::u16string choice = QString::fromLatin1(source.choice).toStdU16String();
-    QUrl address(QString::fromStdU16String(source.source->address(choice)));
+    QUrl address(QString::fromStdU16String(source.source->address(source.choice.toStdU16String())));
     address.setHost(QStringLiteral("127.0.0.1"));
     address.setPort(port);
     return address;
@@ -47,7 +46,7 @@ public:
     // The first request of a network manager loads what every later one reuses.
     void WarmUp()
     {
-        for (const SourceButton& source : SourceButtons) {
+        for (const SourceButton& source : SourceButtons()) {
             ShowPage(window_, source);
             ClickGet(window_, source);
             Get(BareAddress(source, sample_.port()));
@@ -109,8 +108,8 @@ void MedianOfTwenty(benchmark::internal::Benchmark* benchmark)
 
 void Register(Bench& bench)
 {
-    for (const SourceButton& source : SourceButtons) {
-        const std::string name = std::string("EndToEnd/") + source.name;
+    for (const SourceButton& source : SourceButtons()) {
+        const std::string name = "EndToEnd/" + std::string(source.source->name);
         benchmark::RegisterBenchmark((name + "/Window").c_str(), [&](benchmark::State& state) {
             bench.Window(state, source);
         })->Apply(MedianOfTwenty);

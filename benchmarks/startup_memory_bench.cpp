@@ -1,5 +1,5 @@
 // Start-up from process start to the first painted frame, and the peak resident memory once
-// all five lists are filled, of the window beside an empty widget in the same kind of process.
+// every list is filled, of the window beside an empty widget in the same kind of process.
 // Each repetition starts startup_probe afresh.
 #include "run_benchmarks.h"
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // A fresh process for startup_memory_bench. It shows the window (with "bare": an empty widget
 // of the same size) on the offscreen platform and prints the steady-clock time at which the
-// first frame has been painted. The window then fetches all five lists from the sample server
+// first frame has been painted. The window then fetches every list from the sample server
 // in this process; last comes the peak resident memory.
 #include "app/frmMain.h"
 #include "tools/sample-server/SampleServer.h"
@@ -67,7 +67,7 @@ bool FillAllLists(QWidget& window)
     if (!sample.listen(0))
         return false;
     UseSampleServerAsProxy(sample.port());
-    for (const SourceButton& source : SourceButtons) {
+    for (const SourceButton& source : SourceButtons()) {
         ShowPage(window, source);
         ClickGet(window, source);
         if (!StatusText(window).startsWith(QLatin1String("Done.")))

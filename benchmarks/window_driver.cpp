@@ -1,6 +1,9 @@
 #include "window_driver.h"
 
+#include "app/source_page_table.h"
+#include "net/QtText.h"
 #include "sources/chart_source.h"
+#include "tools/sample-server/sample_pages.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,13 +13,17 @@
 
 namespace vandrel::bench {
 
-const SourceButton SourceButtons[SourceCount] = {
-    {"KRock", 0, "cmdGet", nullptr, nullptr, &KRockSource},
-    {"CddbAlbums", 1, "cmdCDDB", "cmbCDDB", "Rock", &CddbAlbumsSource},
-    {"CddbSongs", 2, "cmdCDDBSongs", "cmbCDDBSongs", "Rock", &CddbSongsSource},
-    {"Billboard", 3, "cmdCharts", "cmbCharts", "Hot100", &BillboardSource},
-    {"Hot97", 4, "cmdHot97", nullptr, nullptr, &Hot97Source},
-};
+const std::vector<SourceButton>& SourceButtons()
+{
+    static const std::vector<SourceButton> buttons = [] {
+        std::vector<SourceButton> all;
+        for (const SourcePageRow& row : SourcePageRows())
+            all.push_back({row.source, int(all.size()), row.get.name, row.choice.name,
+                           qt(sample::LargestChoice(*row.source))});
+        return all;
+    }();
+    return buttons;
+}
 
 void UseSampleServerAsProxy(quint16 port)
 {

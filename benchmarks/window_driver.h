@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 class QWidget;
 
@@ -14,16 +15,15 @@ namespace bench {
 // One source page of the window, as a user fetches it.
 struct SourceButton
 {
-    const char* name;
+    const ChartSource* source;
     int tab;
     const char* button;
     const char* choiceBox; // null on pages without a drop-down list
-    const char* choice;    // the largest page the sample server has for that list
-    const ChartSource* source;
+    QString choice;        // the largest page the sample server has for that list
 };
 
-inline constexpr int SourceCount = 5;
-extern const SourceButton SourceButtons[SourceCount];
+// Every source page of the window, in the order of its tabs.
+const std::vector<SourceButton>& SourceButtons();
 
 // Sends every request of the process through the sample server, as the demo does.
 void UseSampleServerAsProxy(quint16 port);

@@ -1,5 +1,6 @@
 #include "cli/FetchOptions.h"
 
+#include "cli/exit_status.h"
 #include "net/QtText.h"
 #include "sources/chart_source.h"
 
@@ -31,6 +32,15 @@ QString choiceNames(const ChartSource& source)
     return names.join(QStringLiteral(", "));
 }
 
+// One line per exit status, under a heading that help2man makes a section of the manual page.
+QString exitStatuses()
+{
+    QStringList lines;
+    for (const auto& [status, meaning] : ExitStatusMeanings)
+        lines << QStringLiteral("  %1  %2").arg(int(status)).arg(QLatin1String(meaning));
+    return lines.join(QLatin1Char('\n'));
+}
+
 const ChartSource* findSource(const QString& name)
 {
     const auto sources = AllSources();
@@ -51,10 +61,10 @@ void describe(QCommandLineParser& parser)
             "version.\n"
             "\n"
             "The status of the download goes to standard error when it is a terminal, or always\n"
-            "with --verbose. Exit status: 0 when the list was read, 1 when the download failed or\n"
-            "the page was empty or not in the expected shape, 2 for a usage error.\n"
-            "The http_proxy and no_proxy environment variables are honoured.")
-            .arg(sourceNames()));
+            "with --verbose. The http_proxy and no_proxy environment variables are honoured.\n"
+            "\n"
+            "Exit status:\n%2")
+            .arg(sourceNames(), exitStatuses()));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({

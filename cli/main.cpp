@@ -2,6 +2,7 @@
 #include "cli/FetchOptions.h"
 #include "cli/RowFormats.h"
 #include "cli/StatusPrinter.h"
+#include "cli/exit_status.h"
 #include "net/CurlTransfer.h"
 #include "net/PageRequest.h"
 #include "net/QtText.h"
@@ -16,8 +17,6 @@
 namespace {
 
 using namespace vandrel;
-
-enum ExitStatus { Success = 0, Failure = 1, UsageFailure = 2 };
 
 void writeOut(const QByteArray& bytes)
 {

@@ -43,7 +43,8 @@ CurlTransfer::CurlTransfer(QObject* parent, int idleTimeoutMs, qint64 bodyCap, i
          {std::pair{&idleTimer_, idleTimeoutMs}, {&deadline_, deadlineMs}}) {
         timer->setSingleShot(true);
         timer->setInterval(interval);
-        connect(timer, &QTimer::timeout, this, [this] { abortWith(TransferError::timedOut()); });
+        connect(timer, &QTimer::timeout, this,
+                [this] { abortWith(TransferError::of(TransferFailure::TimedOut)); });
     }
     connect(&multi_, &CurlMulti::ran, this, &CurlTransfer::deliver);
     connect(&multi_, &CurlMulti::finished, this, [this](CURL* easy, CURLcode result) {
@@ -192,7 +193,7 @@ void CurlTransfer::report(TransferState state)
     if (!executing_ || state <= lastState_)
         return;
     lastState_ = state;
-    later([this, state] { emit StateChanged(int(state)); });
+    later([this, state] { emit StateChanged(state); });
 }
 
 void CurlTransfer::later(std::function<void()> signal)

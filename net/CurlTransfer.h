@@ -16,7 +16,7 @@
 namespace vandrel {
 
 // The window's transfer control: one HTTP GET at a time over libcurl, run on the event loop.
-// Every request ends, by a completed response (state 12) or a failure (state 11): a server
+// Every request ends, by a completed response (Completed) or a failure (Failed): a server
 // that sends nothing for `idleTimeoutMs`, a body past `bodyCap` bytes once decoded or a head
 // past ResponseHead::sizeCap fails it, and so does one still sending after `deadlineMs`
 // (a trickle of bytes would otherwise keep the request, and with it the window, open for days).

@@ -38,7 +38,7 @@ int CurlTransfer::onConnected(void* self, char*, char*, int, int)
 }
 
 // libcurl shows the request head here once it has handed it to the socket. A CONNECT
-// to a proxy goes out before state 5 and is not the request.
+// to a proxy goes out before Requesting and is not the request.
 int CurlTransfer::onDebug(CURL*, curl_infotype type, char*, size_t, void* self)
 {
     auto* transfer = static_cast<CurlTransfer*>(self);
@@ -60,9 +60,9 @@ size_t CurlTransfer::onHeaderLine(char* line, size_t, size_t length, void* self)
     if (text.startsWith("HTTP/"))
         transfer->progressReported_ = 0;
     if (!transfer->head_.add(text))
-        return transfer->stop(TransferError::headTooLarge());
+        return transfer->stop(TransferError::of(TransferFailure::HeadTooLarge));
     if (transfer->head_.complete() && transfer->redirectsToInsecureAddress())
-        return transfer->stop(TransferError::insecureRedirect());
+        return transfer->stop(TransferError::of(TransferFailure::InsecureRedirect));
     return length;
 }
 
@@ -71,7 +71,7 @@ size_t CurlTransfer::onBody(char* bytes, size_t, size_t length, void* self)
     auto* transfer = static_cast<CurlTransfer*>(self);
     transfer->idleTimer_.start();
     if (transfer->body_.size() + qint64(length) > transfer->bodyCap_)
-        return transfer->stop(TransferError::bodyTooLarge());
+        return transfer->stop(TransferError::of(TransferFailure::BodyTooLarge));
     transfer->body_.append(bytes, qsizetype(length));
     return length;
 }

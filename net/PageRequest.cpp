@@ -9,9 +9,9 @@ namespace vandrel {
 PageRequest::PageRequest(TransferControl& inetGet, const TransferMonitor& monitor, QObject* parent)
     : QObject(parent), inetGet_(inetGet), monitor_(monitor)
 {
-    connect(&inetGet_, &TransferControl::StateChanged, this, [this](int state) {
-        if (state == int(TransferState::Failed) || state == int(TransferState::Completed))
-            succeeded_ = state == int(TransferState::Completed);
+    connect(&inetGet_, &TransferControl::StateChanged, this, [this](TransferState state) {
+        if (state == TransferState::Failed || state == TransferState::Completed)
+            succeeded_ = state == TransferState::Completed;
     });
 }
 

@@ -25,13 +25,13 @@ public:
     virtual QString GetChunk(int size) = 0;
     // The value of a response header, named with its colon ("Content-Length:").
     virtual QString GetHeader(const QString& name) const = 0;
-    // What went wrong, after state 11.
+    // What went wrong, after the state Failed.
     virtual int ResponseCode() const = 0;
     virtual QString ResponseInfo() const = 0;
 
 signals:
-    // A TransferState as its number; Failed (11) and Completed (12) end the request.
-    void StateChanged(int State);
+    // Failed and Completed end the request.
+    void StateChanged(TransferState State);
     // Body bytes received so far, as they came over the wire, while the response arrives;
     // `announced` is the Content-Length, or 0 or less when the server sent none.
     void Progress(qint64 received, qint64 announced);

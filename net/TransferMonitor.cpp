@@ -11,9 +11,9 @@ constexpr int chunkSize = 1024;
 // Live progress is redrawn at most this often, so a fast page does not spend its time painting.
 constexpr qint64 arrivalRefreshMs = 100;
 
-QString stateText(int state)
+QString stateText(TransferState state)
 {
-    switch (TransferState(state)) {
+    switch (state) {
     case TransferState::ResolvingHost:
         return QStringLiteral("Looking up IP address of host computer...");
     case TransferState::HostResolved:
@@ -83,15 +83,15 @@ TransferMonitor::TransferMonitor(TransferControl& inetGet, QObject* parent)
     connect(&inetGet_, &TransferControl::Progress, this, &TransferMonitor::showArrival);
 }
 
-void TransferMonitor::inetGet_StateChanged(int State)
+void TransferMonitor::inetGet_StateChanged(TransferState State)
 {
-    if (State == int(TransferState::Completed)) {
+    if (State == TransferState::Completed) {
         readBody();
-    } else if (State == int(TransferState::Failed)) {
+    } else if (State == TransferState::Failed) {
         emit StatusChanged(QStringLiteral("Error ") + QString::number(inetGet_.ResponseCode()) +
                            QLatin1Char(' ') + inetGet_.ResponseInfo());
     } else if (const QString text = stateText(State); !text.isEmpty()) {
-        if (State == int(TransferState::ResolvingHost))
+        if (State == TransferState::ResolvingHost)
             sinceArrivalShown_.invalidate();
         emit StatusChanged(text);
     }

@@ -20,7 +20,7 @@ public:
     const QString& PageText() const { return pageText_; }
     qint32 PageSize() const { return pageSize_; }
 
-    void inetGet_StateChanged(int State);
+    void inetGet_StateChanged(TransferState State);
 
 signals:
     void StatusChanged(const QString& text);

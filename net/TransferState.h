@@ -2,7 +2,7 @@
 
 namespace vandrel {
 
-// The states a transfer reports through StateChanged, numbered as the monitor reads them.
+// The states a transfer reports through StateChanged, in the order they come.
 enum class TransferState : int {
     ResolvingHost = 1,
     HostResolved = 2,

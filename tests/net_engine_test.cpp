@@ -83,7 +83,7 @@ TEST(Monitor, ReadsTheBodyAndEndsOnItsSize)
 TEST(Monitor, ShowsLiveProgressAtMostEveryTenthOfASecond)
 {
     Engine e;
-    emit e.transfer.StateChanged(1);
+    emit e.transfer.StateChanged(TransferState::ResolvingHost);
     emit e.transfer.Progress(12345, 40000);
     emit e.transfer.Progress(20000, 40000);
     QTest::qWait(150);

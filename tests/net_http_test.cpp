@@ -15,16 +15,17 @@ using test::LoopbackServer;
 using Reply = LoopbackServer::Reply;
 
 // One request on a real transfer, driven as the window drives it: the states it reported,
-// then the page read in state 12, the error text of state 11 or the refusal of Execute.
+// then the page read once Completed, the error text once Failed, or the refusal of Execute.
 std::string get(CurlTransfer& transfer, const QString& url, const QString& operation = "GET")
 {
     QStringList states;
     QString page;
     const QObject scope;
-    QObject::connect(&transfer, &TransferControl::StateChanged, &scope, [&](int state) {
-        states << QString::number(state);
+    QObject::connect(&transfer, &TransferControl::StateChanged, &scope, [&](TransferState state) {
+        states << QString::number(int(state));
         EXPECT_TRUE(transfer.StillExecuting());
-        for (QString chunk; state == 12 && !(chunk = transfer.GetChunk(1024)).isEmpty();)
+        for (QString chunk;
+             state == TransferState::Completed && !(chunk = transfer.GetChunk(1024)).isEmpty();)
             page += chunk;
     });
     try {

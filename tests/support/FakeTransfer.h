@@ -41,7 +41,7 @@ public:
     void finish()
     {
         for (int s : states)
-            emit StateChanged(s);
+            emit StateChanged(TransferState(s));
         executing_ = false;
     }
 

@@ -68,12 +68,25 @@ std::optional<Page> FindPage(std::string_view path)
     return std::nullopt;
 }
 
-std::vector<std::pair<std::string, std::string>> AllPages()
+bool ListsNothing(std::u16string_view choice)
 {
-    std::vector<std::pair<std::string, std::string>> pages;
-    for (const auto& route : Routes())
-        pages.emplace_back(route.path, Write(route));
-    return pages;
+    const std::string key = Key(choice);
+    return key == ChangedAlbumGenre || key == MissingChart;
+}
+
+std::u16string LargestChoice(const ChartSource& source)
+{
+    std::u16string largest;
+    std::size_t largestSize = 0;
+    for (const std::u16string_view choice : source.choices) {
+        const std::optional<Page> page = FindPage(PathOf(source, choice));
+        if (page && page->spread == 0ms && !ListsNothing(choice) &&
+            page->body.size() > largestSize) {
+            largest = choice;
+            largestSize = page->body.size();
+        }
+    }
+    return largest;
 }
 
 } // namespace vandrel::sample

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "sources/chart_source.h"
+
 #include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 // The invented pages of the sample server: every address the program requests, with made-up
 // charts in the shapes the real sites used. The same pages every time.
@@ -18,6 +18,10 @@ inline constexpr std::string_view ChangedAlbumGenre = "celtic"; // end marker go
 inline constexpr std::string_view MissingChart = "latintracks"; // 404
 inline constexpr std::string_view SlowChart = "rap";            // body trickles out
 
+// Whether the page of a drop-down item gives no list on purpose (its shape changed, or it is
+// missing).
+bool ListsNothing(std::u16string_view choice);
+
 struct Page
 {
     std::string contentType;
@@ -28,7 +32,8 @@ struct Page
 // The page served at `path` (the path of the request target, query included), if any.
 std::optional<Page> FindPage(std::string_view path);
 
-// Every page with its path, for seeds and checks.
-std::vector<std::pair<std::string, std::string>> AllPages();
+// The choice of `source` whose page is the largest that comes at once and reads well; empty for
+// a source without choices.
+std::u16string LargestChoice(const ChartSource& source);
 
 } // namespace vandrel::sample

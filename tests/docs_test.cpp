@@ -1,0 +1,67 @@
+// The tables the documents show beside the code that defines what they list.
+#include "net/TransferError.h"
+#include "tools/sample-server/sample_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace vandrel {
+namespace {
+
+// The rows of the first table after `heading` in the document at `path` (from the source tree),
+// header and rule left out.
+std::vector<std::string> TableAfter(const std::string& path, const std::string& heading)
+{
+    std::ifstream file(std::string(VANDREL_SOURCE_DIR) + "/" + path);
+    std::vector<std::string> rows;
+    bool afterHeading = false;
+    for (std::string line; std::getline(file, line);) {
+        afterHeading = afterHeading || line.starts_with(heading);
+        if (afterHeading && line.starts_with('|'))
+            rows.push_back(line);
+        else if (!rows.empty())
+            break;
+    }
+    return rows.size() < 2 ? rows : std::vector(rows.begin() + 2, rows.end());
+}
+
+TEST(Docs, ShowTheTransferErrorsAsTheCodeHasThem)
+{
+    std::vector<std::string> expected;
+    for (const TransferErrorRow& row : TransferErrorTable()) {
+        std::string line = "| " + std::to_string(row.number) + " | ";
+        if (row.text.empty())
+            line += "libcurl's own short text";
+        else
+            line.append("`").append(row.text).append("`");
+        expected.push_back(line.append(" | ").append(row.when).append(" |"));
+    }
+    std::vector<std::string> shown = TableAfter("docs/robustness.md", "| Number | Text | When |");
+    // The last row is the server's own status, which no table in the code holds.
+    ASSERT_FALSE(shown.empty());
+    EXPECT_TRUE(shown.back().starts_with("| 400 to 599 |"));
+    shown.pop_back();
+    EXPECT_EQ(shown, expected);
+}
+
+TEST(Docs, NameTheSampleServersFailingChoicesAsItsCodeDoes)
+{
+    std::vector<std::string> named;
+    for (const std::string& row :
+         TableAfter("tools/sample-server/README.md", "## Addresses that fail on purpose")) {
+        const std::size_t start = row.find("**") + 2;
+        std::string choice = row.substr(start, row.find("**", start) - start);
+        for (char& c : choice)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        named.push_back(choice);
+    }
+    EXPECT_EQ(named, (std::vector<std::string>{std::string(sample::ChangedAlbumGenre),
+                                               std::string(sample::MissingChart),
+                                               std::string(sample::SlowChart)}));
+}
+
+} // namespace
+} // namespace vandrel
