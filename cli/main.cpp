@@ -2,6 +2,8 @@
 #include "cli/FetchOptions.h"
 #include "cli/RowFormats.h"
 #include "cli/StatusPrinter.h"
+#include "cli/standard_output.h"
+#include "cli/terminal_text.h"
 #include "net/CurlTransfer.h"
 #include "net/PageRequest.h"
 #include "net/QtText.h"
@@ -12,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -19,10 +22,10 @@ using namespace vandrel;
 
 enum ExitStatus { Success = 0, Failure = 1, UsageFailure = 2 };
 
-void writeOut(const QByteArray& bytes)
+// Machine output stays exact in a pipe; on a terminal, text from the network cannot drive it.
+QString shown(const QString& text)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    return isatty(STDOUT_FILENO) == 1 ? terminalText(text) : text;
 }
 
 // The engine of one download: the transfer, its monitor reporting to the printer, the request.
@@ -52,6 +55,11 @@ ChartTable tableOf(const FetchList& fetch, const ConsolePage& page)
                      qt(page.caption()).replace(QStringLiteral("&&"), QStringLiteral("&")),
                      {},
                      page.rows()};
+    // JSON escapes every such character itself, losing nothing.
+    if (fetch.format != RowFormat::Json)
+        for (Row& row : table.rows)
+            for (std::u16string& cell : row)
+                cell = shown(qt(cell)).toStdU16String();
     for (const Column& column : fetch.source->columns) {
         QString title = qt(column.title);
         if (title.endsWith(QLatin1Char(':')))
@@ -72,7 +80,7 @@ int fetchList(const FetchList& fetch, StatusPrinter& status)
         status.tellLast();
         return Failure;
     }
-    writeOut(FormatRows(tableOf(fetch, page), fetch.format));
+    writeOutput(FormatRows(tableOf(fetch, page), fetch.format));
     return Success;
 }
 
@@ -81,9 +89,10 @@ int checkVersion(StatusPrinter& status)
     Engine engine(status);
     VersionCheck check(engine.request);
     QObject::connect(&check, &VersionCheck::Checked, [](const QString& versions) {
-        writeOut((QString(versions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) +
-                  QLatin1Char('\n'))
-                     .toUtf8());
+        writeOutput(
+            (shown(QString(versions).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) +
+             QLatin1Char('\n'))
+                .toUtf8());
     });
     QObject::connect(&check, &VersionCheck::Failed,
                      [&status](const QString& reason) { status.show(reason); });
@@ -98,6 +107,7 @@ int checkVersion(StatusPrinter& status)
 
 int main(int argc, char** argv)
 {
+    guardStandardOutput();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vandrel-fetch"));
     QCoreApplication::setApplicationVersion(QLatin1String(version::Text));
@@ -110,7 +120,7 @@ int main(int argc, char** argv)
     case FetchOptions::Command::CheckVersion:
         return checkVersion(status);
     case FetchOptions::Command::ListSources:
-        writeOut(SourcesListing().toUtf8());
+        writeOutput(SourcesListing().toUtf8());
         return Success;
     case FetchOptions::Command::UsageError:
         break;
