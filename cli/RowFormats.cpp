@@ -1,5 +1,6 @@
 #include "cli/RowFormats.h"
 
+#include "cli/terminal_text.h"
 #include "sources/tsv.h"
 
 #include <QJsonArray>
@@ -52,6 +53,18 @@ QByteArray csv(const ChartTable& table)
     return text.toUtf8();
 }
 
+// The writer escapes the C0 controls but passes DEL, C1 and the bidirectional controls raw. Such
+// a character stands only inside a string, where its \u escape means the same: nothing is lost.
+QByteArray escapedControls(const QByteArray& document)
+{
+    QString text;
+    for (const QChar c : QString::fromUtf8(document))
+        text += actsOnTerminal(c.unicode())
+                    ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                    : QString(c);
+    return text.toUtf8();
+}
+
 QByteArray json(const ChartTable& table)
 {
     QJsonArray rows;
@@ -68,7 +81,7 @@ QByteArray json(const ChartTable& table)
         {QStringLiteral("columns"), QJsonArray::fromStringList(table.columns)},
         {QStringLiteral("rows"), rows},
     };
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    return escapedControls(QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "cli/StatusPrinter.h"
 
+#include "cli/terminal_text.h"
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -24,8 +26,9 @@ void StatusPrinter::tellLast()
 
 void StatusPrinter::print(const QString& text)
 {
+    // Standard error is read by people, in a pipe too: a reason phrase is shown, never obeyed.
     const QByteArray line =
-        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8();
+        terminalText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))).toUtf8();
     std::fprintf(stderr, "%s\n", line.constData());
     std::fflush(stderr);
 }

@@ -5,7 +5,7 @@
 namespace vandrel {
 
 // What the exit status of vandrel-fetch tells its caller; --help lists it from here.
-enum ExitStatus { Success = 0, Failure = 1, UsageFailure = 2 };
+enum ExitStatus { ExitSuccess = 0, ExitFailure = 1, ExitUsageError = 2 };
 
 struct ExitStatusMeaning
 {
@@ -14,9 +14,11 @@ struct ExitStatusMeaning
 };
 
 inline constexpr ExitStatusMeaning ExitStatusMeanings[] = {
-    {Success, "The list was read and printed."},
-    {Failure, "The download failed, or the page was empty or not in the expected shape."},
-    {UsageFailure, "Usage error: an unknown option, source, choice or format."},
+    {ExitSuccess, "The list was read and printed."},
+    {ExitFailure,
+     "The download failed, the page was empty or not in the expected shape, or the output "
+     "could not be written."},
+    {ExitUsageError, "Usage error: an unknown option, source, choice or format."},
 };
 
 } // namespace vandrel

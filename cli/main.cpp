@@ -3,6 +3,8 @@
 #include "cli/RowFormats.h"
 #include "cli/StatusPrinter.h"
 #include "cli/exit_status.h"
+#include "cli/standard_output.h"
+#include "cli/terminal_text.h"
 #include "net/CurlTransfer.h"
 #include "net/PageRequest.h"
 #include "net/QtText.h"
@@ -13,15 +15,16 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
 using namespace vandrel;
 
-void writeOut(const QByteArray& bytes)
+// Machine output stays exact in a pipe; on a terminal, text from the network cannot drive it.
+QString shown(const QString& text)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    return isatty(STDOUT_FILENO) == 1 ? terminalText(text) : text;
 }
 
 // The engine of one download: the transfer, its monitor reporting to the printer, the request.
@@ -51,6 +54,11 @@ ChartTable tableOf(const FetchList& fetch, const ConsolePage& page)
                      qt(page.caption()).replace(QStringLiteral("&&"), QStringLiteral("&")),
                      {},
                      page.rows()};
+    // JSON escapes every such character itself, losing nothing.
+    if (fetch.format != RowFormat::Json)
+        for (Row& row : table.rows)
+            for (std::u16string& cell : row)
+                cell = shown(qt(cell)).toStdU16String();
     for (const Column& column : fetch.source->columns) {
         QString title = qt(column.title);
         if (title.endsWith(QLatin1Char(':')))
@@ -69,10 +77,10 @@ int fetchList(const FetchList& fetch, StatusPrinter& status)
         status.show(QStringLiteral("The server sent an empty page."));
     if (outcome != CycleOutcome::Listed) {
         status.tellLast();
-        return Failure;
+        return ExitFailure;
     }
-    writeOut(FormatRows(tableOf(fetch, page), fetch.format));
-    return Success;
+    writeOutput(FormatRows(tableOf(fetch, page), fetch.format));
+    return ExitSuccess;
 }
 
 int checkVersion(StatusPrinter& status)
@@ -80,23 +88,25 @@ int checkVersion(StatusPrinter& status)
     Engine engine(status);
     VersionCheck check(engine.request);
     QObject::connect(&check, &VersionCheck::Checked, [](const QString& versions) {
-        writeOut((QString(versions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) +
-                  QLatin1Char('\n'))
-                     .toUtf8());
+        writeOutput(
+            (shown(QString(versions).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) +
+             QLatin1Char('\n'))
+                .toUtf8());
     });
     QObject::connect(&check, &VersionCheck::Failed,
                      [&status](const QString& reason) { status.show(reason); });
     status.show(QStringLiteral("Downloading Info..."));
     if (check.Run())
-        return Success;
+        return ExitSuccess;
     status.tellLast();
-    return Failure;
+    return ExitFailure;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    guardStandardOutput();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vandrel-fetch"));
     QCoreApplication::setApplicationVersion(QLatin1String(version::Text));
@@ -109,12 +119,12 @@ int main(int argc, char** argv)
     case FetchOptions::Command::CheckVersion:
         return checkVersion(status);
     case FetchOptions::Command::ListSources:
-        writeOut(SourcesListing().toUtf8());
-        return Success;
+        writeOutput(SourcesListing().toUtf8());
+        return ExitSuccess;
     case FetchOptions::Command::UsageError:
         break;
     }
     std::fprintf(stderr, "vandrel-fetch: %s\nTry 'vandrel-fetch --help'.\n",
                  options.usageError.toUtf8().constData());
-    return UsageFailure;
+    return ExitUsageError;
 }

@@ -1,13 +1,21 @@
-// vandrel-fetch as a user runs it, against the sample server as its proxy.
+// vandrel-fetch as a user runs it, against the sample server or a hostile one as its proxy.
 #include "cli/RowFormats.h"
+#include "cli/terminal_text.h"
 #include "net/QtText.h"
+#include "support/LoopbackServer.h"
 #include "support/SampleRows.h"
 #include "support/WindowTesting.h"
 #include "tools/sample-server/SampleServer.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
 
 namespace vandrel {
 namespace {
@@ -25,14 +33,35 @@ protected:
     }
     ~Fetch() override { test::UseNoProxy(); }
 
-    Outcome fetch(const QStringList& arguments)
+    // `inChild` runs in the new process before the program starts, to change where it writes.
+    Outcome fetch(const QStringList& arguments, const std::function<void()>& inChild = {})
     {
         QProcess process;
         QSignalSpy finished(&process, &QProcess::finished);
+        process.setChildProcessModifier(inChild);
         process.start(QStringLiteral(VANDREL_FETCH), arguments);
         EXPECT_TRUE(finished.wait(30000));
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // Everything the terminal receives of a run whose standard output and error are that terminal.
+    QByteArray onTerminal(const QStringList& arguments)
+    {
+        int terminal = -1, program = -1;
+        EXPECT_EQ(openpty(&terminal, &program, nullptr, nullptr, nullptr), 0);
+        fetch(arguments, [program] {
+            dup2(program, STDOUT_FILENO);
+            dup2(program, STDERR_FILENO);
+        });
+        close(program);
+        fcntl(terminal, F_SETFL, O_NONBLOCK);
+        QByteArray shown;
+        char buffer[4096];
+        for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;)
+            shown.append(buffer, n);
+        close(terminal);
+        return shown;
     }
 
     sample::SampleServer server;
@@ -91,6 +120,63 @@ TEST_F(Fetch, OtherwiseExitsWithTheReasonOnStandardErrorOnly)
         EXPECT_EQ(out, c.out) << c.arguments.toStdString();
         EXPECT_TRUE(err.contains(c.errorPart)) << err.toStdString();
     }
+}
+
+// What drives a terminal, in a chart cell.
+const QByteArray active = "\x1b]0;PWNED\x07\x1b[2J\x1b[31m\xc2\x9b\xe2\x80\xae\x7f";
+const test::LoopbackServer::Reply hostilePage =
+    test::LoopbackServer::ok("<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
+                             active + "\nTune\nAlbum\nLabel\n</table>\n");
+
+TEST_F(Fetch, ShowsTextFromTheNetworkOnATerminalWithoutObeyingIt)
+{
+    test::LoopbackServer hostile;
+    test::UseProxy(hostile.port());
+    const std::pair<const char*, test::LoopbackServer::Reply> cases[] = {
+        {"krock --verbose", hostilePage},
+        {"krock --format csv", hostilePage},
+        {"krock", {test::LoopbackServer::response("404 Not " + active, {"Content-Length: 0"})}},
+        {"version", test::LoopbackServer::ok("<!-- Version -->" + active)},
+    };
+    for (const auto& [arguments, reply] : cases) {
+        hostile.setReply(reply);
+        const QByteArray shown = onTerminal(QString(arguments).split(u' '));
+        EXPECT_TRUE(shown.contains(R"(\x1b]0;PWNED\x07\x1b[2J\x1b[31m)")) << shown.toStdString();
+        for (const char* acting : {"\x1b", "\x07", "\xc2\x9b", "\xe2\x80\xae", "\x7f"})
+            EXPECT_FALSE(shown.contains(acting)) << arguments << shown.toStdString();
+    }
+}
+
+// In a pipe the JSON carries the cell exactly; a write that fails is an error.
+TEST_F(Fetch, KeepsMachineOutputExactAndFailsWhenItCannotBeWritten)
+{
+    test::LoopbackServer hostile;
+    hostile.setReply(hostilePage);
+    test::UseProxy(hostile.port());
+    const auto [exitCode, out, err] = fetch({"krock", "--format", "json"});
+    EXPECT_EQ(QJsonDocument::fromJson(out.toUtf8())["rows"][0][2].toString(),
+              QString::fromUtf8(active));
+    const std::pair<std::function<void()>, QString> failedWrites[] = {
+        {[] { dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); }, "No space left on device"},
+        {[] { close(STDOUT_FILENO); }, "Bad file descriptor"},
+    };
+    for (const auto& [redirect, reason] : failedWrites)
+        EXPECT_EQ(fetch({"krock"}, redirect),
+                  Outcome(1, "", "vandrel-fetch: cannot write the output: " + reason + "\n"));
+}
+
+// Each character that acts on a terminal shown as an escape; everything else as it is.
+TEST(TerminalText, ShowsEveryControlAsAnEscape)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"\x1b]0;PWNED\x07\x1b[2J\x1b[31m", R"(\x1b]0;PWNED\x07\x1b[2J\x1b[31m)"},
+        {"\x1b]52;c;cm0=\x1b\\\x1b]8;;http://x", R"(\x1b]52;c;cm0=\x1b\\x1b]8;;http://x)"},
+        {QStringLiteral("\u009b2J\u0085a\x7f\r\t"), R"(\x9b2J\x85a\x7f\x0d\x09)"},
+        {QStringLiteral("\u202ea\u2066\u2069\u200e\u061c"), R"(\u202ea\u2066\u2069\u200e\u061c)"},
+        {QStringLiteral("R\u00f3s \\x1b\n2\u00a0"), QStringLiteral("R\u00f3s \\x1b\n2\u00a0")},
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(terminalText(text), shown);
 }
 
 TEST(RowFormats, QuoteAndEscapeWhatWouldBreakTheFormat)
