@@ -41,7 +41,7 @@ TEST(BodyTextPieces, AsFullAsTheNextCharacterAllowsAndNeverSplitOne)
         {mixed, QStringConverter::Utf16LE, "text/plain"},
         {QString(2500, QChar(0xe9)), QStringConverter::Latin1, "text/html; charset=latin1"}};
     for (const auto& [text, encoding, contentType] : cases) {
-        const auto bytes = [encoding](const QString& s) {
+        const auto bytes = [encoding = encoding](const QString& s) {
             return QByteArray(QStringEncoder(encoding).encode(s)).size();
         };
         // UTF-16 is told by its byte order mark.

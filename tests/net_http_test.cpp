@@ -49,6 +49,9 @@ TEST(HttpTransfer, EachStateAtItsMoment)
     // On a kept connection the case's request is the second; a silent server keeps it too.
     const Reply none, silent{.closeAfter = false};
     const Reply kept{.bytes = LoopbackServer::ok("kept").bytes, .closeAfter = false};
+    // Statuses from 400 on fail, those below do not.
+    const Reply odd{LoopbackServer::response("399 Odd", {}, "odd")};
+    const Reply bad{LoopbackServer::response("400 Bad", {})};
     const Reply trickle{.bytes = partial, .endlessPiece = "x", .trickleMs = 200};
     const QString refused =
         QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackServer::closedPort());
@@ -57,6 +60,12 @@ TEST(HttpTransfer, EachStateAtItsMoment)
     const int never = 120000;
     const std::tuple<const char*, Reply, QString, QString, int> cases[] = {
         {"Completed", LoopbackServer::ok(page), "", "1 2 3 4 5 6 7 8 12: " + page, never},
+        {"Status399", odd, "", "1 2 3 4 5 6 7 8 12: odd", never},
+        {"Status400", bad, "", "1 2 3 4 5 6 7 8 11: Error 400 Bad", never},
+        {"TenRedirects", LoopbackServer::ok("end"), server.url("/r10"), "1 2 3 4 5 6 7 8 12: end",
+         never},
+        {"ElevenRedirects", none, server.url("/r11"),
+         "1 2 3 4 5 6 7 11: Error 10 Too many redirects", never},
         {"ReusedConnection", kept, "", "1 4 5 6 7 8 12: kept", never},
         {"ConnectionRefused", none, refused, "1 2 3 11: Error 1 Connection refused", never},
         {"HostNotFound", none, "http://nohost.invalid/", "1 11: Error 3 Host not found", never},

@@ -26,10 +26,6 @@ constexpr int deadlineMs = 10000;
 // bound exceeds it.
 constexpr qint64 memoryMargin = 32 * 1024 * 1024;
 
-// The "Get" button and the list of each source page, by tab.
-const char* const buttons[] = {"cmdGet", "cmdCDDB", "cmdCDDBSongs", "cmdCharts", "cmdHot97"};
-const char* const lists[] = {"lstKrock", "lstCDDB", "lstCDDBSongs", "lstCharts", "lstHot97"};
-
 // A K-Rock page with one row whose artist and song cells hold the given bytes; it ends in
 // blank lines, so its last bytes can come one at a time.
 Reply krockPage(const QByteArray& artist, const QByteArray& song, QByteArrayList headers = {})
@@ -37,6 +33,14 @@ Reply krockPage(const QByteArray& artist, const QByteArray& song, QByteArrayList
     return LoopbackServer::ok("<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
                                   artist + "\n" + song + "\nAlbum\nLabel\n</table>\n\n\n",
                               headers);
+}
+
+// The same page of one row, filled up with line feeds to `size` bytes.
+Reply krockPageOf(qint64 size)
+{
+    const QByteArray response = krockPage("Band", "Tune").bytes;
+    const QByteArray body = response.mid(response.indexOf("\r\n\r\n") + 4);
+    return LoopbackServer::ok(body + QByteArray(size - body.size(), '\n'));
 }
 
 Reply endless(const QByteArray& start, const QByteArray& piece)
@@ -76,6 +80,8 @@ const HostileCase cases[] = {
     {"LengthLargerThanTheBodyThenClose", 1, {partialBody}, closedByServer},
     {"InvalidChunkedEncoding", 2, {okHead + "Transfer-Encoding: chunked\r\n\r\nzz\r\n"}, notHttp},
     {"DeflateBomb", 4, bomb, tooLarge},
+    {"BodyAtItsCap", 0, krockPageOf(bodyCap), done, "1|2|Band|Tune"},
+    {"BodyPastItsCap", 0, krockPageOf(bodyCap + 1), tooLarge},
     {"RedirectLoop", 0, {"HTTP/1.1 302 Found\r\nLocation: /a\r\n\r\n"}, redirects},
     // An empty page ends the run before parsing, under the monitor's last text.
     {"NoContent", 1, {"HTTP/1.1 204 No Content\r\n\r\n"}, "Chatting with Host..."},
@@ -121,8 +127,9 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
     frmMain window(new CurlTransfer(nullptr, idleTimeoutMs, bodyCap, deadlineMs));
     window.show();
     const auto noProxy = qScopeGuard(&test::UseNoProxy);
-    auto* list = test::Control<QTreeWidget>(window, QLatin1String(lists[c.tab]));
-    auto* button = test::Control<QPushButton>(window, QLatin1String(buttons[c.tab]));
+    QWidget* page = test::Control(window, QStringLiteral("fraMain(%1)").arg(c.tab));
+    auto* list = page->findChild<QTreeWidget*>();
+    auto* button = page->findChild<QPushButton*>();
     auto* status = test::Control<QLabel>(window, QStringLiteral("lblStatus"));
     test::ShowPage(window, c.tab);
     test::UseProxy(sample.port());

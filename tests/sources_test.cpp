@@ -1,6 +1,5 @@
 #include "sources/chart_source.h"
 #include "sources/hosts.h"
-#include "sources/refresh_cycle.h"
 #include "text/failure.h"
 #include "text/utf8.h"
 
@@ -121,121 +120,28 @@ TEST(Sources, SixteenBitLimits)
     }
 }
 
-// The address and caption of every drop-down item: the address by a rule per source, the
-// irregular ones once more literally.
+// The addresses that do not follow from the drop-down item alone, and a caption that does.
 TEST(Sources, AddressesAndCaptions)
 {
-    // Host, path before and after the item, caption before the item.
-    const std::tuple<std::u16string_view, Text, Text, Text> sources[] = {
-        {hosts::KRock, u"/krockmusic/", u"", u""},
-        {hosts::Gracenote, u"/music/topgen.html/genre=", u"", u"Digital Top Ten Albums ("},
-        {hosts::Gracenote, u"/music/toptracks.html/genre=", u"", u"Digital Top Ten Songs ("},
-        {hosts::Billboard, u"/bb/charts/airplay/", u".jsp", u"Billboard Charts ("},
-        {hosts::Hot97, u"/music/playlist.aspx", u"", u""},
+    // Source, item, host, path, caption (none for a source whose caption never changes).
+    const std::tuple<const ChartSource*, Text, std::u16string_view, Text, Text> items[] = {
+        {&KRockSource, u"", hosts::KRock, u"/krockmusic/", u""},
+        {&Hot97Source, u"", hosts::Hot97, u"/music/playlist.aspx", u""},
+        {&BillboardSource, u"Hot100", hosts::Billboard, u"/bb/charts/hot100.jsp",
+         u"Billboard Charts (Hot100):"},
+        {&BillboardSource, u"Dance_Radio", hosts::Billboard, u"/bb/charts/airplay/dance_radio.jsp",
+         u"Billboard Charts (Dance_Radio):"},
+        {&CddbAlbumsSource, u"HipHop", hosts::Gracenote, u"/music/topgen.html/genre=hiphop",
+         u"Digital Top Ten Albums (HipHop):"},
+        {&CddbSongsSource, u"Soundtrack", hosts::Gracenote,
+         u"/music/toptracks.html/genre=soundtrack", u"Digital Top Ten Songs (Soundtrack):"},
     };
-    ASSERT_EQ(AllSources().size(), std::size(sources));
-    for (std::size_t i = 0; i < std::size(sources); ++i) {
-        const ChartSource& source = *AllSources()[i];
-        const auto& [host, pathStart, pathEnd, choiceCaption] = sources[i];
-        ASSERT_EQ(source.choiceCaption == nullptr, choiceCaption.empty());
-        for (const std::u16string_view choice : source.choices) {
-            Text key(choice);
-            for (char16_t& c : key)
-                c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
-            const Text path =
-                key == u"hot100" ? u"/bb/charts/hot100.jsp" : pathStart + key + pathEnd;
-            EXPECT_EQ(source.address(choice), hosts::HttpAddress(host, path));
-            EXPECT_EQ(source.choiceCaption(choice), choiceCaption + Text(choice) + u"):");
+    for (const auto& [source, item, host, path, caption] : items) {
+        EXPECT_EQ(source->address(item), hosts::HttpAddress(host, path));
+        ASSERT_EQ(source->choiceCaption == nullptr, caption.empty());
+        if (source->choiceCaption) {
+            EXPECT_EQ(source->choiceCaption(item), caption);
         }
-        if (source.choices.empty()) {
-            EXPECT_EQ(source.address(u""), hosts::HttpAddress(host, pathStart));
-        }
-    }
-    EXPECT_EQ(BillboardSource.address(u"HOT100"),
-              hosts::HttpAddress(hosts::Billboard, u"/bb/charts/hot100.jsp"));
-    EXPECT_EQ(BillboardSource.choiceCaption(u"HOT100"), u"Billboard Charts (HOT100):");
-    EXPECT_EQ(BillboardSource.address(u"RnB"),
-              hosts::HttpAddress(hosts::Billboard, u"/bb/charts/airplay/rnb.jsp"));
-    EXPECT_EQ(CddbAlbumsSource.address(u"HipHop"),
-              hosts::HttpAddress(hosts::Gracenote, u"/music/topgen.html/genre=hiphop"));
-}
-
-// A page that writes down every call the cycle makes, in order, each followed by '|'. Its list
-// starts with a row of the run before.
-class RecordingPage final : public CyclePage
-{
-public:
-    explicit RecordingPage(Text download) : download_(std::move(download)) {}
-
-    void SetGetEnabled(bool enabled) override { Call(enabled ? u"enable" : u"disable"); }
-    void SetStatus(const Text& text) override { Call(u"status " + text); }
-    void ClearList() override { Call(u"clear"); }
-    int RowCount() const override { return rows_; }
-    Text Choice() const override { return u"HipHop"; }
-    void SetCaption(const Text& caption) override { Call(u"caption " + caption); }
-    Text Download(const Text& address) override
-    {
-        Call(u"get " + address);
-        return download_;
-    }
-    // What a run of a test takes, in a locale with a decimal comma.
-    Text FormatSeconds(double s) const override { return s >= 0 && s < 5 ? u"0,1" : u"bad"; }
-    void AddRow(Text first) override { Call(u"row " + first); }
-    void SetSubItem(int index, Text cell) override { Call((index == 1 ? u"sub " : u"?") + cell); }
-
-    Text calls;
-
-private:
-    void Call(const Text& call)
-    {
-        calls += call + u"|";
-        rows_ = call == u"clear" ? 0 : rows_ + call.starts_with(u"row ");
-    }
-
-    Text download_;
-    int rows_ = 1;
-};
-
-// Two rows; a page that names a failure ends in it after the first row or its sub-item.
-void TwoRows(Text page, RowSink& rows)
-{
-    rows.AddRow(u"1");
-    if (page == u"overflow")
-        throw Failure::overflow();
-    rows.SetSubItem(1, u"a");
-    if (page == u"invalid")
-        throw Failure::invalidArgument();
-    rows.AddRow(u"2");
-}
-
-// The address and the caption of a choice.
-Text Named(std::u16string_view choice)
-{
-    return Text(u"<").append(choice).append(u">");
-}
-
-const ChartSource captioned{"c", u"", {}, {}, Named, Named, TwoRows};
-const ChartSource fixed{"f", u"", {}, {}, Named, nullptr, TwoRows};
-
-TEST(RefreshCycle, StepsStatusTextsAndButton)
-{
-    const Text start = u"disable|status Downloading List...|clear|";
-    const Text get = u"caption <HipHop>|get <HipHop>|status Parsing...|row 1|";
-    const Text done = u"sub a|row 2|enable|status Done. (0,1 secs)\r\n(2 Found)|";
-    const Text error = u"enable|status An error occured while processing the list: ";
-    const Text latest = u".\r\nMake sure you have the latest version of this program.|";
-    const std::tuple<const ChartSource*, Text, Text> runs[] = {
-        {&captioned, u"<page>", start + get + done},
-        {&fixed, u"<page>", start + get.substr(get.find(u"get")) + done},
-        {&captioned, u"", start + get.substr(0, get.find(u"status")) + u"enable|"},
-        {&captioned, u"overflow", start + get + error + u"Overflow" + latest},
-        {&captioned, u"invalid",
-         start + get + u"sub a|" + error + u"Invalid procedure call or argument" + latest},
-    };
-    for (const auto& [source, download, calls] : runs) {
-        RecordingPage page(download);
-        RunRefreshCycle(page, *source);
-        EXPECT_EQ(page.calls, calls);
     }
 }
 

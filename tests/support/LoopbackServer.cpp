@@ -1,5 +1,6 @@
 #include "support/LoopbackServer.h"
 
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
 #include <sys/socket.h>
@@ -16,12 +17,22 @@ LoopbackServer::LoopbackServer()
                 for (qsizetype end;
                      (end = socket->peek(socket->bytesAvailable()).indexOf("\r\n\r\n")) >= 0;) {
                     requests_.append(socket->read(end + 4));
-                    send(socket, reply_);
+                    send(socket, replyTo(requests_.last()));
                 }
             });
         }
     });
     server_.listen(QHostAddress::LocalHost);
+}
+
+LoopbackServer::Reply LoopbackServer::replyTo(const QByteArray& request) const
+{
+    static const QRegularExpression chain(QStringLiteral("^GET \\S*/r(\\d+) "));
+    const int left = chain.match(QString::fromLatin1(request)).captured(1).toInt();
+    if (left == 0)
+        return reply_;
+    return {response("302 Found", {"Location: /r" + QByteArray::number(left - 1),
+                                   "Content-Length: 0", "Connection: close"})};
 }
 
 QString LoopbackServer::url(const QString& path) const

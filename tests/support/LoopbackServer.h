@@ -8,8 +8,9 @@ class QTcpSocket;
 namespace vandrel::test {
 
 // A scripted HTTP server on 127.0.0.1 for tests. It records every request it receives, raw,
-// and answers each with the set reply: raw bytes, perhaps followed by an endless stream, slow
-// or fast; then closing, resetting or keeping the connection, which a silent server also does.
+// sends a request for /r<N> on to /r<N-1> (a chain of N redirects), and answers the others with
+// the set reply: raw bytes, perhaps followed by an endless stream, slow or fast; then closing,
+// resetting or keeping the connection, which a silent server also does.
 class LoopbackServer : public QObject
 {
 public:
@@ -44,6 +45,7 @@ public:
     static quint16 closedPort();
 
 private:
+    Reply replyTo(const QByteArray& request) const;
     static void send(QTcpSocket* socket, const Reply& reply);
     static void finish(QTcpSocket* socket, const Reply& reply);
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "net/QtText.h"
+#include "sources/chart_source.h"
+
+#include <QFile>
+#include <QStringList>
+
+// The sample server's pages, saved in pages/<source>/sample[-<choice>].html beside the rows
+// they hold: what the window and vandrel-fetch must show, known without running the extraction.
+namespace vandrel::test {
+
+// A source's drop-down items, or the one empty item of a source without a list.
+inline std::span<const std::u16string_view> ChoicesOf(const ChartSource& source)
+{
+    static constexpr std::u16string_view none[] = {u""};
+    return source.choices.empty() ? none : source.choices;
+}
+
+struct GoldenList
+{
+    QString page;  // as the program reads it, "&amp;" already "&"; empty where the server has none
+    QString error; // the failure that ends the extraction, if one does
+    QList<QStringList> rows;
+};
+
+inline GoldenList Golden(const ChartSource& source, std::u16string_view choice)
+{
+    const auto read = [&](const char* extension) {
+        QFile file(QStringLiteral(VANDREL_TEST_PAGES "/%1/sample%2%3")
+                       .arg(QLatin1String(source.name.data(), qsizetype(source.name.size())),
+                            choice.empty() ? QString() : u'-' + qt(choice).toLower(),
+                            QLatin1String(extension)));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    GoldenList golden{read(".html"), read(".error").trimmed(), {}};
+    for (const QString& line : read(".tsv").split(u'\n', Qt::SkipEmptyParts)) {
+        golden.rows << line.split(u'\t');
+        for (QString& cell : golden.rows.last())
+            for (qsizetype at = 0; (at = cell.indexOf(QLatin1String("\\x"), at)) >= 0; ++at)
+                cell.replace(at, 4, QChar(cell.mid(at + 2, 2).toUShort(nullptr, 16)));
+    }
+    return golden;
+}
+
+} // namespace vandrel::test
