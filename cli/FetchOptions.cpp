@@ -53,7 +53,7 @@ void describe(QCommandLineParser& parser)
             "The status of the download goes to standard error when it is a terminal, or always\n"
             "with --verbose. Exit status: 0 when the list was read, 1 when the download failed or\n"
             "the page was empty or not in the expected shape, 2 for a usage error.\n"
-            "The http_proxy and no_proxy environment variables are honoured.")
+            "The http_proxy and no_proxy environment variables are honoured, except with --demo.")
             .arg(sourceNames()));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -62,6 +62,8 @@ void describe(QCommandLineParser& parser)
          QStringLiteral("format"), QStringLiteral("tsv")},
         {QStringLiteral("list"), QStringLiteral("List every source with its choices.")},
         {QStringLiteral("verbose"), QStringLiteral("Print the status of the download always.")},
+        {QStringLiteral("demo"), QStringLiteral("Fetch invented sample charts from a server "
+                                                "inside the program; needs no network.")},
     });
     parser.addPositionalArgument(QStringLiteral("source"),
                                  QStringLiteral("The chart source, or `version`."),
@@ -122,6 +124,7 @@ FetchOptions ReadFetchOptions(const QStringList& arguments)
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     options.verbose = parser.isSet(QStringLiteral("verbose"));
+    options.demo = parser.isSet(QStringLiteral("demo"));
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("list"))) {
         if (positional.isEmpty())

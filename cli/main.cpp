@@ -8,6 +8,7 @@
 #include "net/TransferMonitor.h"
 #include "net/VersionCheck.h"
 #include "sources/chart_source.h"
+#include "tools/sample-server/demo_server.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,7 @@ struct Engine
 {
     explicit Engine(StatusPrinter& status) : monitor(transfer), request(transfer, monitor)
     {
+        demo::routeToSampleServer(transfer);
         QObject::connect(&monitor, &TransferMonitor::StatusChanged,
                          [&status](const QString& text) { status.show(text); });
         // The window shows a refusal in a message box; here it is the status.
@@ -104,6 +106,8 @@ int main(int argc, char** argv)
 
     const FetchOptions options = ReadFetchOptions(QCoreApplication::arguments());
     StatusPrinter status(options.verbose);
+    if (options.demo && !demo::startSampleServer("vandrel-fetch", options.verbose))
+        return Failure;
     switch (options.command) {
     case FetchOptions::Command::Fetch:
         return fetchList(options.list, status);
