@@ -1,6 +1,8 @@
 #include "app/frmMain.h"
+#include "net/CurlTransfer.h"
 #include "net/QtText.h"
 #include "sources/hosts.h"
+#include "tools/sample-server/demo_server.h"
 #include "version.h"
 
 #include <QApplication>
@@ -23,6 +25,9 @@ void describeOptions(QCommandLineParser& parser)
         QStringLiteral("Shows the current top songs and albums of four music sources on the web."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({QStringLiteral("demo"),
+                      QStringLiteral("Show invented sample charts from a server inside the "
+                                     "program instead of the web; needs no network.")});
 }
 
 // --help and --version only print a text: they need no window system.
@@ -38,11 +43,13 @@ bool asksOnlyForText(int argc, char** argv)
 }
 
 // Prints the help or the version and exits when asked to, and refuses unknown options.
-void readCommandLine(const QCoreApplication& app)
+// True when the window is to show the sample charts.
+bool readCommandLine(const QCoreApplication& app)
 {
     QCommandLineParser parser;
     describeOptions(parser);
     parser.process(app);
+    return parser.isSet(QStringLiteral("demo"));
 }
 
 } // namespace
@@ -56,8 +63,14 @@ int main(int argc, char** argv)
         readCommandLine(app);
     }
     QApplication app(argc, argv);
-    readCommandLine(app);
-    vandrel::frmMain window;
+    const bool demo = readCommandLine(app);
+    if (demo && !vandrel::demo::startSampleServer("vandrel", true))
+        return 1;
+    auto* inetGet = new vandrel::CurlTransfer;
+    vandrel::demo::routeToSampleServer(*inetGet);
+    vandrel::frmMain window(inetGet);
+    if (demo)
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - sample charts"));
     window.show();
     return app.exec();
 }

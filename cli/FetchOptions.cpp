@@ -61,7 +61,8 @@ void describe(QCommandLineParser& parser)
             "version.\n"
             "\n"
             "The status of the download goes to standard error when it is a terminal, or always\n"
-            "with --verbose. The http_proxy and no_proxy environment variables are honoured.\n"
+            "with --verbose. The http_proxy and no_proxy environment variables are honoured, except\n"
+            "with --demo.\n"
             "\n"
             "Exit status:\n%2")
             .arg(sourceNames(), exitStatuses()));
@@ -72,6 +73,8 @@ void describe(QCommandLineParser& parser)
          QStringLiteral("format"), QStringLiteral("tsv")},
         {QStringLiteral("list"), QStringLiteral("List every source with its choices.")},
         {QStringLiteral("verbose"), QStringLiteral("Print the status of the download always.")},
+        {QStringLiteral("demo"), QStringLiteral("Fetch invented sample charts from a server "
+                                                "inside the program; needs no network.")},
     });
     parser.addPositionalArgument(QStringLiteral("source"),
                                  QStringLiteral("The chart source, or `version`."),
@@ -132,6 +135,7 @@ FetchOptions ReadFetchOptions(const QStringList& arguments)
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     options.verbose = parser.isSet(QStringLiteral("verbose"));
+    options.demo = parser.isSet(QStringLiteral("demo"));
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("list"))) {
         if (positional.isEmpty())

@@ -26,6 +26,7 @@ struct FetchOptions
     FetchList list;     // what Fetch prints
     QString usageError; // what is wrong, and what is valid
     bool verbose = false;
+    bool demo = false; // the sample server inside the program answers every request
 };
 
 // Reads the arguments (the program name first). --help and --version print and exit here.

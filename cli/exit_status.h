@@ -16,8 +16,8 @@ struct ExitStatusMeaning
 inline constexpr ExitStatusMeaning ExitStatusMeanings[] = {
     {ExitSuccess, "The list was read and printed."},
     {ExitFailure,
-     "The download failed, the page was empty or not in the expected shape, or the output "
-     "could not be written."},
+     "The download failed, the page was empty or not in the expected shape, the output could "
+     "not be written, or with --demo the sample server could not start."},
     {ExitUsageError, "Usage error: an unknown option, source, choice or format."},
 };
 

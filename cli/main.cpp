@@ -11,6 +11,7 @@
 #include "net/TransferMonitor.h"
 #include "net/VersionCheck.h"
 #include "sources/chart_source.h"
+#include "tools/sample-server/demo_server.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ struct Engine
 {
     explicit Engine(StatusPrinter& status) : monitor(transfer), request(transfer, monitor)
     {
+        demo::routeToSampleServer(transfer);
         QObject::connect(&monitor, &TransferMonitor::StatusChanged,
                          [&status](const QString& text) { status.show(text); });
         // The window shows a refusal in a message box; here it is the status.
@@ -113,6 +115,11 @@ int main(int argc, char** argv)
 
     const FetchOptions options = ReadFetchOptions(QCoreApplication::arguments());
     StatusPrinter status(options.verbose);
+    // Only a download needs the sample server; a usage error or --list starts none.
+    const bool downloads = options.command == FetchOptions::Command::Fetch ||
+                           options.command == FetchOptions::Command::CheckVersion;
+    if (options.demo && downloads && !demo::startSampleServer("vandrel-fetch", options.verbose))
+        return ExitFailure;
     switch (options.command) {
     case FetchOptions::Command::Fetch:
         return fetchList(options.list, status);

@@ -114,6 +114,11 @@ void CurlTransfer::configure(const QByteArray& url)
     curl_easy_setopt(easy_, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
     curl_easy_setopt(easy_, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
+    if (!proxy_.isEmpty()) {
+        curl_easy_setopt(easy_, CURLOPT_PROXY, proxy_.constData());
+        // An empty list, not no_proxy, decides: no host is exempt.
+        curl_easy_setopt(easy_, CURLOPT_NOPROXY, "");
+    }
     attachCallbacks();
 }
 

@@ -33,6 +33,10 @@ public:
                           qint64 bodyCap = defaultBodyCap, int deadlineMs = 120000);
     ~CurlTransfer() override;
 
+    // Sends every later request through the HTTP proxy at `address` (http://host:port), the
+    // environment's proxy settings and exemptions notwithstanding. Unset, they apply.
+    void setProxy(const QByteArray& address) { proxy_ = address; }
+
     void Execute(const QString& url, const QString& operation,
                  const QString& requestHeaders) override;
     bool StillExecuting() const override { return executing_; }
@@ -69,6 +73,7 @@ private:
     QTimer idleTimer_;
     QTimer deadline_;
     qint64 bodyCap_;
+    QByteArray proxy_;
     bool executing_ = false;
     TransferState lastState_{};
     // Signals raised inside libcurl's callbacks wait here until libcurl has returned, so a

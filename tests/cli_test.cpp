@@ -1,11 +1,11 @@
-// vandrel-fetch as a user runs it, against the sample server or a hostile one as its proxy.
+// vandrel-fetch as a user runs it, on the sample server inside it (--demo) or against a hostile
+// server as its proxy.
 #include "cli/RowFormats.h"
 #include "cli/terminal_text.h"
 #include "net/QtText.h"
 #include "support/LoopbackServer.h"
 #include "support/WindowTesting.h"
 #include "support/golden_rows.h"
-#include "tools/sample-server/SampleServer.h"
 #include "tools/sample-server/sample_pages.h"
 
 #include <QJsonArray>
@@ -28,11 +28,6 @@ using Outcome = std::tuple<int, QString, QString>;
 class Fetch : public ::testing::Test
 {
 protected:
-    Fetch()
-    {
-        EXPECT_TRUE(server.listen(0));
-        test::UseProxy(server.port());
-    }
     ~Fetch() override { test::UseNoProxy(); }
 
     // `inChild` runs in the new process before the program starts, to change where it writes.
@@ -66,7 +61,15 @@ protected:
         return shown;
     }
 
-    sample::SampleServer server;
+    // On the sample server inside the program, which no proxy setting of the environment can
+    // bypass: were the exemption read, every request would go to the network.
+    Outcome demo(const QStringList& arguments)
+    {
+        qputenv("no_proxy", "*");
+        const Outcome outcome = fetch(QStringList{"--demo"} + arguments);
+        qunsetenv("no_proxy");
+        return outcome;
+    }
 };
 
 // Every list as the header line of its column titles, without their colons, and its golden
@@ -86,13 +89,13 @@ TEST_F(Fetch, PrintsTheRowsOfEveryChoiceAsTheWindowCopiesThem)
                 expected +=
                     row.replaceInStrings(QRegularExpression("[\t\r\n]"), " ").join(u'\t') + u'\n';
             const auto [exitCode, out, err] =
-                fetch(name + QString(qt(choice).toLower()).split(u' ', Qt::SkipEmptyParts));
+                demo(name + QString(qt(choice).toLower()).split(u' ', Qt::SkipEmptyParts));
             EXPECT_EQ(exitCode, listed ? 0 : 1) << qt(choice).toStdString();
             EXPECT_EQ(out, expected) << qt(choice).toStdString();
         }
     }
     // A caption's "&&" prints as one "&".
-    EXPECT_TRUE(std::get<1>(fetch({"--format", "json", "krock"}))
+    EXPECT_TRUE(std::get<1>(demo({"--format", "json", "krock"}))
                     .contains(R"("caption": "Top Airplay & Requested Songs:")"));
 }
 
@@ -121,7 +124,7 @@ TEST_F(Fetch, OtherwiseExitsWithTheReasonOnStandardErrorOnly)
         {"--format xml krock", 2, "", "tsv, csv, json."},
     };
     for (const auto& c : cases) {
-        const auto [exitCode, out, err] = fetch(c.arguments.split(u' '));
+        const auto [exitCode, out, err] = demo(c.arguments.split(u' '));
         EXPECT_EQ(exitCode, c.exitCode) << c.arguments.toStdString();
         EXPECT_EQ(out, c.out) << c.arguments.toStdString();
         EXPECT_TRUE(err.contains(c.errorPart)) << err.toStdString();

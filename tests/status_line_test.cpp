@@ -87,7 +87,8 @@ TEST_P(Trickle, ShowsTheArrivingKilobytesRisingBeforeTheBodyIsRead)
     EXPECT_LT(kilobytes.first(), kilobytes.last());
 }
 
-INSTANTIATE_TEST_SUITE_P(Announced, Trickle, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Length, Trickle, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Announced" : "Unannounced"; });
 
 } // namespace
 } // namespace vandrel

@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "net/CurlTransfer.h"
 #include "net/QtText.h"
 #include "sources/chart_source.h"
 #include "support/FakeTransfer.h"
@@ -6,6 +7,7 @@
 #include "support/WindowTesting.h"
 #include "support/golden_rows.h"
 #include "tools/sample-server/SampleServer.h"
+#include "tools/sample-server/demo_server.h"
 #include "tools/sample-server/sample_pages.h"
 
 #include <QAccessible>
@@ -13,10 +15,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -246,20 +250,22 @@ TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
     EXPECT_EQ(browser.opened, QStringList(3, "http://vandrel.example.org/vb/vandrel/"));
 }
 
-// The window on the real HTTP client, with every built-in address sent to the sample server.
+// The window on the real HTTP client as --demo runs it: every built-in address goes to the
+// sample server inside the program, whatever the environment exempts from the proxy.
 class EndToEnd : public ::testing::Test
 {
 protected:
-    EndToEnd()
+    EndToEnd() : inetGet(new CurlTransfer), window(inetGet)
     {
-        EXPECT_TRUE(sample.listen(0));
-        UseProxy(sample.port());
+        qputenv("no_proxy", "*");
+        EXPECT_TRUE(demo::startSampleServer("window_test", false));
+        demo::routeToSampleServer(*inetGet);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    ~EndToEnd() override { UseNoProxy(); }
+    ~EndToEnd() override { qunsetenv("no_proxy"); }
 
-    sample::SampleServer sample;
+    CurlTransfer* inetGet;
     frmMain window;
 };
 
@@ -301,8 +307,10 @@ TEST_F(EndToEnd, EveryGetButtonShowsWhatItsPageHolds)
     }
 }
 
-TEST_F(EndToEnd, VersionCheckShowsWhatThePageSaysAndEndsUnticked)
+TEST(VersionCheck, ShowsWhatThePageSaysAndEndsUnticked)
 {
+    frmMain window;
+    window.show();
     const QString yours = QStringLiteral(VANDREL_VERSION " = Your Version\r\n");
     const std::tuple<QByteArray, QByteArray, QString> checks[] = {
         {"200 OK", "<p><!-- Version -->0.2.3<!-- Version -->", yours + "0.2.3 = Newest Version"},
@@ -335,8 +343,10 @@ QByteArray Fetch(quint16 port, const QByteArray& target)
     return socket.readAll();
 }
 
-TEST_F(EndToEnd, SampleServerAnswersAsServerAndAsProxy)
+TEST(SampleServer, AnswersAsServerAndAsProxy)
 {
+    sample::SampleServer sample;
+    ASSERT_TRUE(sample.listen(0));
     const QUrl address(qt(AllSources().front()->address({})));
     const QByteArray asProxy = Fetch(sample.port(), address.toEncoded());
     EXPECT_TRUE(asProxy.startsWith("HTTP/1.1 200 ") &&
@@ -357,7 +367,7 @@ TEST(CommandLines, AnswerOrRefuse)
     };
     for (const auto& [program, arguments, exitCode, printed] : runs) {
         QProcess run;
-        run.setProcessEnvironment({}); // no display, no platform plugin named
+        run.setEnvironment({"no_proxy=*"}); // no display, no platform plugin named, no proxy
         run.setProcessChannelMode(QProcess::MergedChannels);
         run.start(QString::fromLatin1(program), arguments);
         ASSERT_TRUE(run.waitForFinished(30000));
@@ -366,6 +376,30 @@ TEST(CommandLines, AnswerOrRefuse)
                     (exitCode < 0 ? run.exitCode() != 0 : run.exitCode() == exitCode))
             << output.data();
     }
+}
+
+// The sample server of --demo runs inside the program: no process of its own, no file, and its
+// port closes with the program, also when SIGTERM ends it in the middle of an answer.
+TEST(CommandLines, DemoLeavesNothingBehind)
+{
+    QTemporaryDir temporary;
+    QProcess run;
+    run.setEnvironment({"TMPDIR=" + temporary.path()});
+    run.setReadChannel(QProcess::StandardError);
+    run.start(VANDREL_FETCH, {"--demo", "--verbose", "billboard", "rap"});
+    QByteArray said;
+    while (!said.contains("Chatting with Host...") && run.waitForReadyRead(30000))
+        said += run.readAll();
+    const quint16 port = said.mid(said.indexOf("127.0.0.1:") + 10).split('/')[0].toUShort();
+    ASSERT_NE(port, 0) << said.data();
+    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(run.processId()));
+    EXPECT_TRUE(children.open(QIODevice::ReadOnly) && children.readAll().isEmpty());
+    run.terminate();
+    ASSERT_TRUE(run.waitForFinished(30000));
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, port);
+    EXPECT_FALSE(probe.waitForConnected(30000));
+    EXPECT_TRUE(QDir(temporary.path()).isEmpty());
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "tools/sample-server/SampleServer.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cstdio>
 #include <optional>
 #include <variant>
 
@@ -51,8 +53,9 @@ void AddOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Serves Vandrel's invented sample charts on 127.0.0.1, as a web server and as an HTTP "
-        "proxy:\n  http_proxy=http://127.0.0.1:PORT vandrel"));
+        "proxy\n(http_proxy=http://127.0.0.1:PORT vandrel)."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption({QStringLiteral("port"),
                       QStringLiteral("Port to listen on; 0 picks a free one (default)."),
                       QStringLiteral("N"), QStringLiteral("0")});
@@ -76,6 +79,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vandrel-sample-server"));
+    QCoreApplication::setApplicationVersion(QLatin1String(vandrel::version::Text));
     QCommandLineParser parser;
     AddOptions(parser);
     if (!parser.parse(QCoreApplication::arguments()))
@@ -84,6 +88,8 @@ int main(int argc, char** argv)
         QTextStream(stdout) << parser.helpText();
         return 0;
     }
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
     const auto read = ReadOptions(parser);
     if (const auto* message = std::get_if<QString>(&read))
         return Fail(*message);
@@ -99,8 +105,8 @@ int main(int argc, char** argv)
     }
     QObject::connect(&server, &SampleServer::answered,
                      [](const QString& method, const QString& target, int status, qint64 bytes) {
-                         QTextStream(stderr)
-                             << method << ' ' << target << ' ' << status << ' ' << bytes << '\n';
+                         std::fprintf(stderr, "%s %s %d %lld\n", qPrintable(method),
+                                      qPrintable(target), status, static_cast<long long>(bytes));
                      });
     QTextStream(stdout) << "Listening on http://127.0.0.1:" << server.port() << "/\n" << Qt::flush;
     return QCoreApplication::exec();
