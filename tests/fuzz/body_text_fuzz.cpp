@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TransferMonitor monitor(transfer);
     transfer.autoFinish = false;
     transfer.Execute({}, {}, {});
-    monitor.inetGet_StateChanged(int(TransferState::Completed));
+    monitor.inetGet_StateChanged(TransferState::Completed);
     assert(monitor.PageText() == text.text());
     // Blanks, then the digits; beyond 32 bits, the largest size.
     const QString digits = QRegularExpression(QStringLiteral("^[ \t]*0*([0-9]*)"))
