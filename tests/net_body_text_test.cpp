@@ -41,8 +41,8 @@ TEST(BodyTextPieces, AsFullAsTheNextCharacterAllowsAndNeverSplitOne)
         {mixed, QStringConverter::Utf16LE, "text/plain"},
         {QString(2500, QChar(0xe9)), QStringConverter::Latin1, "text/html; charset=latin1"}};
     for (const auto& [text, encoding, contentType] : cases) {
-        const auto bytes = [encoding](const QString& s) {
-            return QByteArray(QStringEncoder(encoding).encode(s)).size();
+        const auto bytes = [to = encoding](const QString& s) { // clang 14 cannot capture a binding
+            return QByteArray(QStringEncoder(to).encode(s)).size();
         };
         // UTF-16 is told by its byte order mark.
         BodyText body(QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text),

@@ -67,7 +67,7 @@ TEST(Sources, EveryPageGivesItsGoldenRows)
         int cases = 0;
         for (const auto& file :
              fs::directory_iterator(fs::path(VANDREL_TEST_PAGES) / source->name)) {
-            const fs::path page = file.path();
+            const fs::path& page = file.path();
             if (page.extension() != ".html")
                 continue;
             ++cases;
@@ -142,10 +142,11 @@ TEST(Sources, AddressesAndCaptions)
             Text key(choice);
             for (char16_t& c : key)
                 c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
-            const Text path =
-                key == u"hot100" ? u"/bb/charts/hot100.jsp" : pathStart + key + pathEnd;
+            const Text path = key == u"hot100" ? u"/bb/charts/hot100.jsp"
+                                               : Text(pathStart).append(key).append(pathEnd);
             EXPECT_EQ(source.address(choice), hosts::HttpAddress(host, path));
-            EXPECT_EQ(source.choiceCaption(choice), choiceCaption + Text(choice) + u"):");
+            EXPECT_EQ(source.choiceCaption(choice),
+                      Text(choiceCaption).append(choice).append(u"):"));
         }
         if (source.choices.empty()) {
             EXPECT_EQ(source.address(u""), hosts::HttpAddress(host, pathStart));
@@ -197,6 +198,7 @@ private:
 };
 
 // Two rows; a page that names a failure ends in it after the first row or its sub-item.
+// NOLINTNEXTLINE(performance-unnecessary-value-param): the signature of every extraction
 void TwoRows(Text page, RowSink& rows)
 {
     rows.AddRow(u"1");
