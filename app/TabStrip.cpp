@@ -34,7 +34,11 @@ namespace {
 class TabPadding final : public QProxyStyle
 {
 public:
-    TabPadding(int padding) : QProxyStyle(QApplication::style()->name()), padding_(padding) {}
+    TabPadding(int padding, QObject* parent)
+        : QProxyStyle(QApplication::style()->name()), padding_(padding)
+    {
+        setParent(parent);
+    }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override
@@ -60,8 +64,7 @@ void TabStrip::fitTabs()
     const int padding = count() ? (width() - textWidth) / count() : natural;
     if (padding >= natural)
         return;
-    auto* compact = new TabPadding(std::max(padding, 4));
-    compact->setParent(this);
+    auto* compact = new TabPadding(std::max(padding, 4), this);
     setStyle(compact);
 }
 

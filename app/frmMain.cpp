@@ -22,7 +22,7 @@ namespace vandrel {
 
 frmMain::frmMain() : frmMain(new CurlTransfer) {}
 
-frmMain::frmMain(TransferControl* transfer) : inetGet(transfer)
+frmMain::frmMain(TransferControl* transfer, QWidget* parent) : QWidget(parent), inetGet(transfer)
 {
     setObjectName(QStringLiteral("frmMain"));
     inetGet->setParent(this);

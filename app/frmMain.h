@@ -30,7 +30,7 @@ public:
     // Downloads through the real HTTP client.
     frmMain();
     // Downloads through `inetGet` (tests hand in a scripted one); the window owns it.
-    explicit frmMain(TransferControl* inetGet);
+    explicit frmMain(TransferControl* inetGet, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The text of the About page, composed once at load.

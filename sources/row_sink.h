@@ -9,6 +9,9 @@ namespace vandrel {
 class RowSink
 {
 public:
+    RowSink() = default;
+    RowSink(const RowSink&) = delete;
+    RowSink& operator=(const RowSink&) = delete;
     virtual ~RowSink() = default;
     virtual void AddRow(std::u16string firstColumn) = 0;
     virtual void SetSubItem(int index, std::u16string text) = 0;

@@ -32,7 +32,7 @@ struct Engine
 {
     Engine()
     {
-        QObject::connect(&monitor, &TransferMonitor::StatusChanged,
+        QObject::connect(&monitor, &TransferMonitor::StatusChanged, &monitor,
                          [this](auto& t) { statuses << t; });
     }
     QString get() { return request.GetURL(QStringLiteral("http://example.test/a b?x=1&y=2")); }

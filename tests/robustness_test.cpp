@@ -28,7 +28,8 @@ constexpr qint64 memoryMargin = 32 * 1024 * 1024;
 
 // A K-Rock page with one row whose artist and song cells hold the given bytes; it ends in
 // blank lines, so its last bytes can come one at a time.
-Reply krockPage(const QByteArray& artist, const QByteArray& song, QByteArrayList headers = {})
+Reply krockPage(const QByteArray& artist, const QByteArray& song,
+                const QByteArrayList& headers = {})
 {
     return LoopbackServer::ok("<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
                                   artist + "\n" + song + "\nAlbum\nLabel\n</table>\n\n\n",

@@ -66,7 +66,7 @@ TEST(Sources, EveryPageGivesItsGoldenRows)
         int cases = 0;
         for (const auto& file :
              fs::directory_iterator(fs::path(VANDREL_TEST_PAGES) / source->name)) {
-            const fs::path page = file.path();
+            const fs::path& page = file.path();
             if (page.extension() != ".html")
                 continue;
             ++cases;

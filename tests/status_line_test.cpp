@@ -52,6 +52,7 @@ TEST(StatusLine, PaintsEveryStageOfAGetBeforeTheNextReplacesIt)
                      "IP address found.", "Attempting to connect to Host...", "Connected.",
                      "Making Request...", "Request sent.", "Chatting with Host...",
                      "Disconnecting...", "Disconnected.", "2KB", done, "2KB", done, "Parsing...",
+                     // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one message, two lines
                      "An error occured while processing the list: Invalid procedure call "
                      "or argument.\r\nMake sure you have the latest version of this program."}));
 }

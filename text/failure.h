@@ -7,7 +7,8 @@ namespace vandrel {
 
 // The one failure type of the program: a number and a description, the way the
 // refresh cycle and the message box of the page request show them to the user.
-class Failure : public std::runtime_error
+// Thrown and caught by copy like every exception, so clazy's slicing warning does not apply.
+class Failure : public std::runtime_error // clazy:exclude=copyable-polymorphic
 {
 public:
     Failure(int number, std::string description)

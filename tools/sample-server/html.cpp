@@ -185,11 +185,13 @@ std::string NavigationBar(std::span<const Link> links)
     for (const auto& link : links) {
         const std::string name = "nav" + std::to_string(number++);
         const std::string image = "/images/nav_" + Slug(link.label);
-        bar += "<td><a href=\"" + std::string(link.href) + "\" onMouseOver=\"swapImage('" + name +
-               "','" + image + "_on.gif')\" onMouseOut=\"swapImage('" + name + "','" + image +
-               ".gif')\"><img name=\"" + name + "\" src=\"" + image +
-               ".gif\" width=\"95\" height=\"24\" border=\"0\" alt=\"" + std::string(link.label) +
-               "\"></a></td>\n";
+        bar.append("<td><a href=\"").append(link.href).append("\" onMouseOver=\"swapImage('");
+        bar.append(name).append("','").append(image).append("_on.gif')\" onMouseOut=\"swapImage('");
+        bar.append(name).append("','").append(image).append(".gif')\"><img name=\"").append(name);
+        bar.append("\" src=\"")
+            .append(image)
+            .append(".gif\" width=\"95\" height=\"24\" border=\"0\" alt=\"");
+        bar.append(link.label).append("\"></a></td>\n");
     }
     return bar + "</tr>\n</table>\n";
 }

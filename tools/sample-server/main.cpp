@@ -36,7 +36,7 @@ std::variant<Options, QString> ReadOptions(const QCommandLineParser& parser)
 {
     if (!parser.positionalArguments().isEmpty())
         return QStringLiteral("unexpected argument '%1'.")
-            .arg(parser.positionalArguments().first());
+            .arg(parser.positionalArguments().constFirst());
     const auto port = Number(parser.value(QStringLiteral("port")), 65535);
     const auto delay = Number(parser.value(QStringLiteral("delay-ms")), 3'600'000);
     const auto rate = Number(parser.value(QStringLiteral("rate")), 1'000'000'000);
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
     const auto read = ReadOptions(parser);
     if (const auto* message = std::get_if<QString>(&read))
         return Fail(*message);
-    const auto& options = std::get<Options>(read);
+    const auto& options = *std::get_if<Options>(&read);
 
     SampleServer server;
     server.setDelay(options.delay);
