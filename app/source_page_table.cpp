@@ -58,7 +58,7 @@ constexpr std::array<SourcePageRow, 5> Rows = {{
 
 } // namespace
 
-std::span<const SourcePageRow> SourcePageRows()
+std::span<const SourcePageRow> sourcePageRows()
 {
     return Rows;
 }

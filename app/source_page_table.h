@@ -38,6 +38,6 @@ struct SourcePageRow
 };
 
 // The source pages in the order of their tabs; the About page follows them.
-std::span<const SourcePageRow> SourcePageRows();
+std::span<const SourcePageRow> sourcePageRows();
 
 } // namespace vandrel

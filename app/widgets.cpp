@@ -1,7 +1,7 @@
 #include "app/widgets.h"
 
-#include "app/ListCopy.h"
-#include "net/QtText.h"
+#include "app/list_copy.h"
+#include "net/qt_text.h"
 
 #include <QComboBox>
 #include <QHeaderView>

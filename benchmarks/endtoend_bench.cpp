@@ -1,10 +1,10 @@
 // From the click on a page's "Get" button to the "Done." text, with the sample server in this
 // process, beside a bare QNetworkAccessManager GET of the same page (no proxy, no window).
 // Pairs share a name: EndToEnd/<Source>/Window against EndToEnd/<Source>/BareGet.
-#include "app/frmMain.h"
+#include "app/frm_main.h"
 #include "run_benchmarks.h"
 #include "sources/chart_source.h"
-#include "tools/sample-server/SampleServer.h"
+#include "tools/sample-server/sample_server.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QUrl BareAddress(const SourceButton& source, quint16 port)
+QUrl bareAddress(const SourceButton& source, quint16 port)
 {
     QUrl address(QString::fromStdU16String(source.source->address(source.choice.toStdU16String())));
     address.setHost(QStringLiteral("127.0.0.1"));
@@ -38,52 +38,52 @@ public:
     {
         if (!sample_.listen(0))
             qFatal("The sample server did not start: %s", qPrintable(sample_.errorString()));
-        UseSampleServerAsProxy(sample_.port());
+        useSampleServerAsProxy(sample_.port());
         bare_.setProxy(QNetworkProxy::NoProxy);
         window_.show();
     }
 
     // The first request of a network manager loads what every later one reuses.
-    void WarmUp()
+    void warmUp()
     {
-        for (const SourceButton& source : SourceButtons()) {
-            ShowPage(window_, source);
-            ClickGet(window_, source);
-            Get(BareAddress(source, sample_.port()));
-            Settle();
+        for (const SourceButton& source : sourceButtons()) {
+            showPage(window_, source);
+            clickGet(window_, source);
+            get(bareAddress(source, sample_.port()));
+            settle();
         }
     }
 
-    void Window(benchmark::State& state, const SourceButton& source)
+    void window(benchmark::State& state, const SourceButton& source)
     {
-        ShowPage(window_, source);
+        showPage(window_, source);
         for (auto _ : state) {
             const auto start = Clock::now();
-            ClickGet(window_, source);
+            clickGet(window_, source);
             const std::chrono::duration<double> elapsed = Clock::now() - start;
             state.SetIterationTime(elapsed.count());
-            if (!StatusText(window_).startsWith(QLatin1String("Done.")))
-                state.SkipWithError(qPrintable(StatusText(window_)));
-            Settle();
+            if (!statusText(window_).startsWith(QLatin1String("Done.")))
+                state.SkipWithError(qPrintable(statusText(window_)));
+            settle();
         }
     }
 
-    void BareGet(benchmark::State& state, const SourceButton& source)
+    void bareGet(benchmark::State& state, const SourceButton& source)
     {
-        const QUrl address = BareAddress(source, sample_.port());
+        const QUrl address = bareAddress(source, sample_.port());
         for (auto _ : state) {
             const auto start = Clock::now();
-            const QByteArray body = Get(address);
+            const QByteArray body = get(address);
             const std::chrono::duration<double> elapsed = Clock::now() - start;
             state.SetIterationTime(elapsed.count());
             if (body.isEmpty())
                 state.SkipWithError("empty body");
-            Settle();
+            settle();
         }
     }
 
 private:
-    QByteArray Get(const QUrl& address)
+    QByteArray get(const QUrl& address)
     {
         QNetworkReply* reply = bare_.get(QNetworkRequest(address));
         QEventLoop loop;
@@ -100,22 +100,22 @@ private:
 };
 
 // One request per repetition; the table takes the median of twenty.
-void MedianOfTwenty(benchmark::internal::Benchmark* benchmark)
+void medianOfTwenty(benchmark::internal::Benchmark* benchmark)
 {
     benchmark->Iterations(1)->Repetitions(20)->DisplayAggregatesOnly()->UseManualTime()->Unit(
         benchmark::kMillisecond);
 }
 
-void Register(Bench& bench)
+void registerBenchmarks(Bench& bench)
 {
-    for (const SourceButton& source : SourceButtons()) {
+    for (const SourceButton& source : sourceButtons()) {
         const std::string name = "EndToEnd/" + std::string(source.source->name);
         benchmark::RegisterBenchmark((name + "/Window").c_str(), [&](benchmark::State& state) {
-            bench.Window(state, source);
-        })->Apply(MedianOfTwenty);
+            bench.window(state, source);
+        })->Apply(medianOfTwenty);
         benchmark::RegisterBenchmark((name + "/BareGet").c_str(), [&](benchmark::State& state) {
-            bench.BareGet(state, source);
-        })->Apply(MedianOfTwenty);
+            bench.bareGet(state, source);
+        })->Apply(medianOfTwenty);
     }
 }
 
@@ -128,7 +128,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vandrel::bench::Bench bench;
-    bench.WarmUp();
-    vandrel::bench::Register(bench);
-    return vandrel::bench::RunBenchmarks(argc, argv);
+    bench.warmUp();
+    vandrel::bench::registerBenchmarks(bench);
+    return vandrel::bench::runBenchmarks(argc, argv);
 }

@@ -41,16 +41,16 @@ std::u16string fourDigits(int n)
     return std::u16string(digits.begin(), digits.end());
 }
 
-constexpr std::u16string_view rowMark = u"\u0001";
-constexpr int fieldCount = 1000;
+constexpr std::u16string_view RowMark = u"\u0001";
+constexpr int FieldCount = 1000;
 
 // 1,000 fields of 29 characters between row marks: 30,000 characters.
 std::u16string fieldText()
 {
     std::u16string text;
-    for (int i = 1; i <= fieldCount; ++i) {
+    for (int i = 1; i <= FieldCount; ++i) {
         if (i > 1)
-            text += rowMark;
+            text += RowMark;
         text += u"Artist " + fourDigits(i) + u" - Song Title " + fourDigits(i);
     }
     return text + u".";
@@ -89,7 +89,7 @@ void BM_Parse_EveryField(benchmark::State& state)
     const std::u16string text = fieldText();
     for (auto _ : state) {
         std::int16_t num = 1;
-        while (!Parse(text, rowMark, num).empty())
+        while (!Parse(text, RowMark, num).empty())
             ++num;
         benchmark::DoNotOptimize(num);
     }
@@ -100,13 +100,13 @@ void BM_Parse_LastField(benchmark::State& state)
 {
     const std::u16string text = fieldText();
     for (auto _ : state)
-        benchmark::DoNotOptimize(Parse(text, rowMark, fieldCount));
+        benchmark::DoNotOptimize(Parse(text, RowMark, FieldCount));
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
 void BM_Scan_ParseText(benchmark::State& state)
 {
-    scan(state, fieldText(), rowMark.front());
+    scan(state, fieldText(), RowMark.front());
 }
 
 BENCHMARK(BM_KillTags_Page);
@@ -119,5 +119,5 @@ BENCHMARK(BM_Scan_ParseText);
 
 int main(int argc, char** argv)
 {
-    return vandrel::bench::RunBenchmarks(argc, argv);
+    return vandrel::bench::runBenchmarks(argc, argv);
 }

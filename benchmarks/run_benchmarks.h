@@ -6,7 +6,7 @@ namespace vandrel::bench {
 
 // The tail of every benchmark program's main: the registered benchmarks, run with the
 // options of the command line. An option Google Benchmark does not know fails the run.
-inline int RunBenchmarks(int& argc, char** argv)
+inline int runBenchmarks(int& argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

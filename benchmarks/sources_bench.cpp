@@ -22,8 +22,8 @@ namespace {
 class CountingSink : public RowSink
 {
 public:
-    void AddRow(std::u16string firstColumn) override { size_ += firstColumn.size() + 1; }
-    void SetSubItem(int, std::u16string text) override { size_ += text.size(); }
+    void addRow(std::u16string firstColumn) override { size_ += firstColumn.size() + 1; }
+    void setSubItem(int, std::u16string text) override { size_ += text.size(); }
     std::size_t size() const { return size_; }
 
 private:
@@ -31,7 +31,7 @@ private:
 };
 
 // The source's realistic test page: the first of tests/pages/<source>/page*.html.
-std::u16string Fixture(const ChartSource& source)
+std::u16string fixturePage(const ChartSource& source)
 {
     std::vector<std::filesystem::path> pages;
     for (const auto& file : std::filesystem::directory_iterator(
@@ -41,10 +41,10 @@ std::u16string Fixture(const ChartSource& source)
     }
     std::ranges::sort(pages);
     std::ifstream in(pages.at(0), std::ios::binary);
-    return FromUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
+    return fromUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
-bool Fits(const ChartSource& source, const std::u16string& page)
+bool extractionFits(const ChartSource& source, const std::u16string& page)
 {
     CountingSink sink;
     try {
@@ -56,18 +56,18 @@ bool Fits(const ChartSource& source, const std::u16string& page)
 }
 
 // The page with the most rows that the extraction still takes without an overflow.
-std::u16string LimitPage(const ChartSource& source)
+std::u16string limitPage(const ChartSource& source)
 {
     int fits = 1;
     int fails = 40000;
     while (fails - fits > 1) {
         const int middle = (fits + fails) / 2;
-        (Fits(source, sample::PlainPage(source, middle)) ? fits : fails) = middle;
+        (extractionFits(source, sample::plainPage(source, middle)) ? fits : fails) = middle;
     }
-    return sample::PlainPage(source, fits);
+    return sample::plainPage(source, fits);
 }
 
-void Extract(benchmark::State& state, const ChartSource* source, const std::u16string& page)
+void extract(benchmark::State& state, const ChartSource* source, const std::u16string& page)
 {
     for (auto _ : state) {
         CountingSink sink;
@@ -79,7 +79,7 @@ void Extract(benchmark::State& state, const ChartSource* source, const std::u16s
 }
 
 // One pass that looks at every character once, as a lower bound for any extraction.
-void Scan(benchmark::State& state, const std::u16string& page)
+void scan(benchmark::State& state, const std::u16string& page)
 {
     for (auto _ : state) {
         std::size_t marks = 0;
@@ -91,16 +91,16 @@ void Scan(benchmark::State& state, const std::u16string& page)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(page.size()));
 }
 
-void RegisterPairs()
+void registerPairs()
 {
-    for (const ChartSource* source : AllSources()) {
+    for (const ChartSource* source : allSources()) {
         const std::string name(source->name);
-        const std::u16string fixture = Fixture(*source);
-        const std::u16string limit = LimitPage(*source);
-        benchmark::RegisterBenchmark((name + "/Extract/Fixture").c_str(), Extract, source, fixture);
-        benchmark::RegisterBenchmark((name + "/Scan/Fixture").c_str(), Scan, fixture);
-        benchmark::RegisterBenchmark((name + "/Extract/Limit").c_str(), Extract, source, limit);
-        benchmark::RegisterBenchmark((name + "/Scan/Limit").c_str(), Scan, limit);
+        const std::u16string fixture = fixturePage(*source);
+        const std::u16string limit = limitPage(*source);
+        benchmark::RegisterBenchmark((name + "/Extract/Fixture").c_str(), extract, source, fixture);
+        benchmark::RegisterBenchmark((name + "/Scan/Fixture").c_str(), scan, fixture);
+        benchmark::RegisterBenchmark((name + "/Extract/Limit").c_str(), extract, source, limit);
+        benchmark::RegisterBenchmark((name + "/Scan/Limit").c_str(), scan, limit);
     }
 }
 
@@ -109,6 +109,6 @@ void RegisterPairs()
 
 int main(int argc, char** argv)
 {
-    vandrel::RegisterPairs();
-    return vandrel::bench::RunBenchmarks(argc, argv);
+    vandrel::registerPairs();
+    return vandrel::bench::runBenchmarks(argc, argv);
 }

@@ -24,7 +24,7 @@ struct ProbeRun
 };
 
 // What the probe printed; empty when it could not be started.
-std::optional<std::string> RunProbe(const char* mode, std::chrono::steady_clock::time_point& start)
+std::optional<std::string> runProbe(const char* mode, std::chrono::steady_clock::time_point& start)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -53,10 +53,10 @@ std::optional<std::string> RunProbe(const char* mode, std::chrono::steady_clock:
     return printed;
 }
 
-std::optional<ProbeRun> Probe(const char* mode)
+std::optional<ProbeRun> probe(const char* mode)
 {
     std::chrono::steady_clock::time_point start;
-    const auto printed = RunProbe(mode, start);
+    const auto printed = runProbe(mode, start);
     long long paintedAt = 0;
     long peakKilobytes = 0;
     if (!printed ||
@@ -66,11 +66,11 @@ std::optional<ProbeRun> Probe(const char* mode)
     return ProbeRun{std::chrono::duration<double>(painted - start).count(), peakKilobytes / 1024.0};
 }
 
-void StartUp(benchmark::State& state, const char* mode)
+void startUp(benchmark::State& state, const char* mode)
 {
     double peak = 0;
     for (auto _ : state) {
-        const auto run = Probe(mode);
+        const auto run = probe(mode);
         if (!run) {
             state.SkipWithError("the start-up probe failed");
             break;
@@ -81,9 +81,9 @@ void StartUp(benchmark::State& state, const char* mode)
     state.counters["peak_mb"] = peak;
 }
 
-void RegisterStartUp(const char* name, const char* mode)
+void registerStartUp(const char* name, const char* mode)
 {
-    benchmark::RegisterBenchmark(name, StartUp, mode)
+    benchmark::RegisterBenchmark(name, startUp, mode)
         ->Iterations(1)
         ->Repetitions(10)
         ->DisplayAggregatesOnly()
@@ -95,7 +95,7 @@ void RegisterStartUp(const char* name, const char* mode)
 
 int main(int argc, char** argv)
 {
-    RegisterStartUp("StartUp/Window", "window");
-    RegisterStartUp("StartUp/BareWidget", "bare");
-    return vandrel::bench::RunBenchmarks(argc, argv);
+    registerStartUp("StartUp/Window", "window");
+    registerStartUp("StartUp/BareWidget", "bare");
+    return vandrel::bench::runBenchmarks(argc, argv);
 }

@@ -2,8 +2,8 @@
 // of the same size) on the offscreen platform and prints the steady-clock time at which the
 // first frame has been painted. The window then fetches every list from the sample server
 // in this process; last comes the peak resident memory.
-#include "app/frmMain.h"
-#include "tools/sample-server/SampleServer.h"
+#include "app/frm_main.h"
+#include "tools/sample-server/sample_server.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ namespace {
 constexpr QSize BareSize(465, 405);
 
 // The same clock as the parent's std::chrono::steady_clock, which is system-wide on Linux.
-long long SteadyNanoseconds()
+long long steadyNanoseconds()
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -43,7 +43,7 @@ public:
         if (!seen_ && event->type() == QEvent::Paint && isPartOfWindow(watched)) {
             seen_ = true;
             QTimer::singleShot(0, qApp, [] {
-                std::printf("painted %lld\n", SteadyNanoseconds());
+                std::printf("painted %lld\n", steadyNanoseconds());
                 QCoreApplication::quit();
             });
         }
@@ -61,23 +61,23 @@ private:
     bool seen_ = false;
 };
 
-bool FillAllLists(QWidget& window)
+bool fillAllLists(QWidget& window)
 {
     sample::SampleServer sample;
     if (!sample.listen(0))
         return false;
-    UseSampleServerAsProxy(sample.port());
-    for (const SourceButton& source : SourceButtons()) {
-        ShowPage(window, source);
-        ClickGet(window, source);
-        if (!StatusText(window).startsWith(QLatin1String("Done.")))
+    useSampleServerAsProxy(sample.port());
+    for (const SourceButton& source : sourceButtons()) {
+        showPage(window, source);
+        clickGet(window, source);
+        if (!statusText(window).startsWith(QLatin1String("Done.")))
             return false;
-        Settle();
+        settle();
     }
     return true;
 }
 
-long PeakResidentKilobytes()
+long peakResidentKilobytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -110,8 +110,8 @@ int main(int argc, char** argv)
     window->show();
     app.exec();
     app.removeEventFilter(&firstFrame);
-    if (!bare && !bench::FillAllLists(*window))
+    if (!bare && !bench::fillAllLists(*window))
         return 1;
-    std::printf("peak_kb %ld\n", bench::PeakResidentKilobytes());
+    std::printf("peak_kb %ld\n", bench::peakResidentKilobytes());
     return 0;
 }

@@ -1,5 +1,5 @@
-#include "net/CurlTransfer.h"
-#include "net/PageRequest.h"
+#include "net/curl_transfer.h"
+#include "net/page_request.h"
 #include "run_benchmarks.h"
 
 #include <QApplication>
@@ -43,5 +43,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return vandrel::bench::RunBenchmarks(argc, argv);
+    return vandrel::bench::runBenchmarks(argc, argv);
 }

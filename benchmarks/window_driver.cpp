@@ -1,7 +1,7 @@
 #include "window_driver.h"
 
 #include "app/source_page_table.h"
-#include "net/QtText.h"
+#include "net/qt_text.h"
 #include "sources/chart_source.h"
 #include "tools/sample-server/sample_pages.h"
 
@@ -13,43 +13,43 @@
 
 namespace vandrel::bench {
 
-const std::vector<SourceButton>& SourceButtons()
+const std::vector<SourceButton>& sourceButtons()
 {
     static const std::vector<SourceButton> buttons = [] {
         std::vector<SourceButton> all;
-        for (const SourcePageRow& row : SourcePageRows())
+        for (const SourcePageRow& row : sourcePageRows())
             all.push_back({row.source, int(all.size()), row.get.name, row.choice.name,
-                           qt(sample::LargestChoice(*row.source))});
+                           qt(sample::largestChoice(*row.source))});
         return all;
     }();
     return buttons;
 }
 
-void UseSampleServerAsProxy(quint16 port)
+void useSampleServerAsProxy(quint16 port)
 {
     qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(port));
 }
 
-void ShowPage(QWidget& window, const SourceButton& source)
+void showPage(QWidget& window, const SourceButton& source)
 {
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("tabChoose"));
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(source.tab).center());
     if (source.choiceBox)
         window.findChild<QComboBox*>(source.choiceBox)->setCurrentText(source.choice);
-    Settle();
+    settle();
 }
 
-void ClickGet(QWidget& window, const SourceButton& source)
+void clickGet(QWidget& window, const SourceButton& source)
 {
     QTest::mouseClick(window.findChild<QPushButton*>(source.button), Qt::LeftButton);
 }
 
-QString StatusText(const QWidget& window)
+QString statusText(const QWidget& window)
 {
     return window.findChild<QLabel*>(QStringLiteral("lblStatus"))->text();
 }
 
-void Settle()
+void settle()
 {
     QTest::qWait(10);
 }

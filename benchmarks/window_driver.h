@@ -23,22 +23,22 @@ struct SourceButton
 };
 
 // Every source page of the window, in the order of its tabs.
-const std::vector<SourceButton>& SourceButtons();
+const std::vector<SourceButton>& sourceButtons();
 
 // Sends every request of the process through the sample server, as the demo does.
-void UseSampleServerAsProxy(quint16 port);
+void useSampleServerAsProxy(quint16 port);
 
 // Shows the button's page and picks its choice, leaving the window idle.
-void ShowPage(QWidget& window, const SourceButton& source);
+void showPage(QWidget& window, const SourceButton& source);
 
 // Clicks "Get" on the page in front; returns once the refresh cycle has ended.
-void ClickGet(QWidget& window, const SourceButton& source);
+void clickGet(QWidget& window, const SourceButton& source);
 
-QString StatusText(const QWidget& window);
+QString statusText(const QWidget& window);
 
 // Lets the window paint and lay out what the last request changed, so that no measured click
 // pays for the one before it.
-void Settle();
+void settle();
 
 } // namespace bench
 } // namespace vandrel

@@ -1,15 +1,15 @@
-#include "cli/ConsolePage.h"
-#include "cli/FetchOptions.h"
-#include "cli/RowFormats.h"
-#include "cli/StatusPrinter.h"
+#include "cli/console_page.h"
 #include "cli/exit_status.h"
+#include "cli/fetch_options.h"
+#include "cli/row_formats.h"
 #include "cli/standard_output.h"
+#include "cli/status_printer.h"
 #include "cli/terminal_text.h"
-#include "net/CurlTransfer.h"
-#include "net/PageRequest.h"
-#include "net/QtText.h"
-#include "net/TransferMonitor.h"
-#include "net/VersionCheck.h"
+#include "net/curl_transfer.h"
+#include "net/page_request.h"
+#include "net/qt_text.h"
+#include "net/transfer_monitor.h"
+#include "net/version_check.h"
 #include "sources/chart_source.h"
 #include "tools/sample-server/demo_server.h"
 #include "version.h"
@@ -34,11 +34,11 @@ struct Engine
     explicit Engine(StatusPrinter& status) : monitor(transfer), request(transfer, monitor)
     {
         demo::routeToSampleServer(transfer);
-        QObject::connect(&monitor, &TransferMonitor::StatusChanged,
+        QObject::connect(&monitor, &TransferMonitor::statusChanged,
                          [&status](const QString& text) { status.show(text); });
         // The window shows a refusal in a message box; here it is the status.
         QObject::connect(
-            &request, &PageRequest::Refused, [&status](int number, const QString& description) {
+            &request, &PageRequest::refused, [&status](int number, const QString& description) {
                 status.show(QStringLiteral("Error: %1\r\n%2").arg(number).arg(description));
             });
     }
@@ -74,14 +74,14 @@ int fetchList(const FetchList& fetch, StatusPrinter& status)
 {
     Engine engine(status);
     ConsolePage page(*fetch.source, fetch.choice, engine.request, status);
-    const CycleOutcome outcome = RunRefreshCycle(page, *fetch.source);
+    const CycleOutcome outcome = runRefreshCycle(page, *fetch.source);
     if (outcome == CycleOutcome::NothingDownloaded && engine.request.lastRequestSucceeded())
         status.show(QStringLiteral("The server sent an empty page."));
     if (outcome != CycleOutcome::Listed) {
         status.tellLast();
         return ExitFailure;
     }
-    writeOutput(FormatRows(tableOf(fetch, page), fetch.format));
+    writeOutput(formatRows(tableOf(fetch, page), fetch.format));
     return ExitSuccess;
 }
 
@@ -89,16 +89,16 @@ int checkVersion(StatusPrinter& status)
 {
     Engine engine(status);
     VersionCheck check(engine.request);
-    QObject::connect(&check, &VersionCheck::Checked, [](const QString& versions) {
+    QObject::connect(&check, &VersionCheck::checked, [](const QString& versions) {
         writeOutput(
             (shown(QString(versions).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) +
              QLatin1Char('\n'))
                 .toUtf8());
     });
-    QObject::connect(&check, &VersionCheck::Failed,
+    QObject::connect(&check, &VersionCheck::failed,
                      [&status](const QString& reason) { status.show(reason); });
     status.show(QStringLiteral("Downloading Info..."));
-    if (check.Run())
+    if (check.run())
         return ExitSuccess;
     status.tellLast();
     return ExitFailure;
@@ -113,7 +113,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("vandrel-fetch"));
     QCoreApplication::setApplicationVersion(QLatin1String(version::Text));
 
-    const FetchOptions options = ReadFetchOptions(QCoreApplication::arguments());
+    const FetchOptions options = readFetchOptions(QCoreApplication::arguments());
     StatusPrinter status(options.verbose);
     // Only a download needs the sample server; a usage error or --list starts none.
     const bool downloads = options.command == FetchOptions::Command::Fetch ||
@@ -126,7 +126,7 @@ int main(int argc, char** argv)
     case FetchOptions::Command::CheckVersion:
         return checkVersion(status);
     case FetchOptions::Command::ListSources:
-        writeOutput(SourcesListing().toUtf8());
+        writeOutput(sourcesListing().toUtf8());
         return ExitSuccess;
     case FetchOptions::Command::UsageError:
         break;

@@ -4,7 +4,7 @@
 
 namespace vandrel {
 
-std::span<const ChartSource* const> AllSources()
+std::span<const ChartSource* const> allSources()
 {
     static constexpr std::array<const ChartSource*, 5> sources = {
         &KRockSource, &CddbAlbumsSource, &CddbSongsSource, &BillboardSource, &Hot97Source};

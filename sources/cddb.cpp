@@ -26,97 +26,97 @@ struct CddbLayout
     std::span<const std::int16_t> subItemParts;
 };
 
-constexpr std::u16string_view rowMark = u"\u0001";
-constexpr std::u16string_view cellMark = u"\u0002";
-constexpr std::u16string_view partMark = u"\u0003";
-constexpr std::u16string_view partMarkAndLink = u"\u0003<a";
+constexpr std::u16string_view RowMark = u"\u0001";
+constexpr std::u16string_view CellMark = u"\u0002";
+constexpr std::u16string_view PartMark = u"\u0003";
+constexpr std::u16string_view PartMarkAndLink = u"\u0003<a";
 
-constexpr std::array<std::u16string_view, 1> albumSeparators = {u"</A> : <a"};
-constexpr std::array<std::int16_t, 2> albumParts = {1, 2};
-constexpr std::array<std::u16string_view, 2> songSeparators = {u"</A> : <a", u"</span> - <a"};
-constexpr std::array<std::int16_t, 3> songParts = {2, 1, 3};
+constexpr std::array<std::u16string_view, 1> AlbumSeparators = {u"</A> : <a"};
+constexpr std::array<std::int16_t, 2> AlbumParts = {1, 2};
+constexpr std::array<std::u16string_view, 2> SongSeparators = {u"</A> : <a", u"</span> - <a"};
+constexpr std::array<std::int16_t, 3> SongParts = {2, 1, 3};
 
-std::u16string CutTable(std::u16string_view text)
+std::u16string cutTable(std::u16string_view text)
 {
-    const std::u16string_view rows = AfterFirst(AfterFirst(text, u"Artist : Album"), u"</tr>");
-    return std::u16string(CutBeforeFromSecond(rows, u"<span class=\"bold\">"));
+    const std::u16string_view rows = afterFirst(afterFirst(text, u"Artist : Album"), u"</tr>");
+    return std::u16string(cutBeforeFromSecond(rows, u"<span class=\"bold\">"));
 }
 
-std::u16string MarkAndStrip(std::u16string text, const CddbLayout& layout)
+std::u16string markAndStrip(std::u16string text, const CddbLayout& layout)
 {
     // Removing line breaks can join a marker, so it comes first. Cell ends, row ends and part
     // separators cannot overlap one another, and the marks put in hold none of them, so one
     // pass replaces them all.
-    text = RemoveChars(std::move(text), u"\r\n\t");
-    std::vector<Replacement> marks = {{u"</td>", cellMark}, {u"</tr>", rowMark}};
+    text = removeChars(std::move(text), u"\r\n\t");
+    std::vector<Replacement> marks = {{u"</td>", CellMark}, {u"</tr>", RowMark}};
     for (const std::u16string_view separator : layout.partSeparators)
-        marks.push_back({separator, partMarkAndLink});
-    text = ReplaceEach(std::move(text), marks);
+        marks.push_back({separator, PartMarkAndLink});
+    text = replaceEach(std::move(text), marks);
     KillTags(text);
-    return ReplaceAll(std::move(text), u"&nbsp;", u"");
+    return replaceAll(std::move(text), u"&nbsp;", u"");
 }
 
-std::u16string Address(const CddbLayout& layout, std::u16string_view genre)
+std::u16string address(const CddbLayout& layout, std::u16string_view genre)
 {
-    return hosts::HttpAddress(hosts::Gracenote, std::u16string(layout.path).append(ToLower(genre)));
+    return hosts::httpAddress(hosts::Gracenote, std::u16string(layout.path).append(toLower(genre)));
 }
 
-std::u16string Caption(const CddbLayout& layout, std::u16string_view genre)
+std::u16string caption(const CddbLayout& layout, std::u16string_view genre)
 {
     return std::u16string(layout.captionStart).append(genre).append(u"):");
 }
 
 const CddbLayout CddbAlbums = {u"Digital Top Ten Albums (", u"/music/topgen.html/genre=",
-                               albumSeparators, albumParts}; // This Week, Artist, Album
+                               AlbumSeparators, AlbumParts}; // This Week, Artist, Album
 const CddbLayout CddbSongs = {u"Digital Top Ten Songs (", u"/music/toptracks.html/genre=",
-                              songSeparators, songParts}; // This Week, Artist, Song, Album
+                              SongSeparators, SongParts}; // This Week, Artist, Song, Album
 
-void ExtractCddb(std::u16string text, const CddbLayout& layout, RowSink& rows)
+void extractCddb(std::u16string text, const CddbLayout& layout, RowSink& rows)
 {
-    text = MarkAndStrip(CutTable(text), layout);
-    const auto pieces = Split(text, rowMark);
+    text = markAndStrip(cutTable(text), layout);
+    const auto pieces = split(text, RowMark);
     // What follows the last row end is never a row.
     const long long last = static_cast<long long>(pieces.size()) - 2;
-    ForEach16(0, last, [&](std::int16_t i) {
+    forEach16(0, last, [&](std::int16_t i) {
         const std::u16string_view piece = pieces[static_cast<std::size_t>(i)];
-        rows.AddRow(Parse(piece, cellMark, 1));
-        const std::u16string parts = Parse(piece, cellMark, 2);
+        rows.addRow(Parse(piece, CellMark, 1));
+        const std::u16string parts = Parse(piece, CellMark, 2);
         std::int16_t column = 1;
         for (const std::int16_t part : layout.subItemParts)
-            rows.SetSubItem(column++, Parse(parts, partMark, part));
+            rows.setSubItem(column++, Parse(parts, PartMark, part));
     });
 }
 
-constexpr std::u16string_view albumGenres[] = {
+constexpr std::u16string_view AlbumGenres[] = {
     u"Alt",    u"Blues",  u"Catalog", u"Celtic",     u"Country", u"Folk",
     u"Gospel", u"HipHop", u"Jazz",    u"Latin",      u"Metal",   u"Pop",
     u"Reggae", u"RnB",    u"Rock",    u"Soundtrack", u"Techno",  u"World"};
-constexpr std::u16string_view songGenres[] = {u"Alt",        u"Catalog", u"Country", u"Gospel",
+constexpr std::u16string_view SongGenres[] = {u"Alt",        u"Catalog", u"Country", u"Gospel",
                                               u"Jazz",       u"Latin",   u"Pop",     u"Rock",
                                               u"Soundtrack", u"Techno",  u"Urban",   u"World"};
-constexpr Column albumColumns[] = {{u"This Week:", 500}, {u"Artist:", 2900}, {u"Album:", 2900}};
-constexpr Column songColumns[] = {
+constexpr Column AlbumColumns[] = {{u"This Week:", 500}, {u"Artist:", 2900}, {u"Album:", 2900}};
+constexpr Column SongColumns[] = {
     {u"This Week:", 500}, {u"Artist:", 2000}, {u"Song:", 2000}, {u"Album:", 1800}};
 } // namespace
 
 const ChartSource CddbAlbumsSource = {
     "cddb-albums",
     u"Digital Top Ten Albums:",
-    albumGenres,
-    albumColumns,
-    [](std::u16string_view genre) { return Address(CddbAlbums, genre); },
-    [](std::u16string_view genre) { return Caption(CddbAlbums, genre); },
-    [](std::u16string text, RowSink& rows) { ExtractCddb(std::move(text), CddbAlbums, rows); },
+    AlbumGenres,
+    AlbumColumns,
+    [](std::u16string_view genre) { return address(CddbAlbums, genre); },
+    [](std::u16string_view genre) { return caption(CddbAlbums, genre); },
+    [](std::u16string text, RowSink& rows) { extractCddb(std::move(text), CddbAlbums, rows); },
 };
 
 const ChartSource CddbSongsSource = {
     "cddb-songs",
     u"Digital Top Ten Songs:",
-    songGenres,
-    songColumns,
-    [](std::u16string_view genre) { return Address(CddbSongs, genre); },
-    [](std::u16string_view genre) { return Caption(CddbSongs, genre); },
-    [](std::u16string text, RowSink& rows) { ExtractCddb(std::move(text), CddbSongs, rows); },
+    SongGenres,
+    SongColumns,
+    [](std::u16string_view genre) { return address(CddbSongs, genre); },
+    [](std::u16string_view genre) { return caption(CddbSongs, genre); },
+    [](std::u16string text, RowSink& rows) { extractCddb(std::move(text), CddbSongs, rows); },
 };
 
 } // namespace vandrel

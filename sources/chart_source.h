@@ -38,6 +38,6 @@ extern const ChartSource BillboardSource;  // caption "Billboard Charts (" + cha
 extern const ChartSource Hot97Source;      // "http://" + hosts::Hot97 + "/music/playlist.aspx"
 
 // The five sources in the order of the window's pages.
-std::span<const ChartSource* const> AllSources();
+std::span<const ChartSource* const> allSources();
 
 } // namespace vandrel

@@ -15,7 +15,7 @@ inline constexpr std::u16string_view Billboard = u"www.billboard.com";
 inline constexpr std::u16string_view Hot97 = u"www.hot97.com";
 
 // The plain HTTP address of `path` on `host`.
-inline std::u16string HttpAddress(std::u16string_view host, std::u16string_view path)
+inline std::u16string httpAddress(std::u16string_view host, std::u16string_view path)
 {
     return std::u16string(u"http://").append(host).append(path);
 }

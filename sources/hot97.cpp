@@ -10,24 +10,24 @@
 namespace vandrel {
 namespace {
 
-constexpr std::u16string_view cellMark = u"\u0001";
-constexpr std::u16string_view rowMark = u"\u0002";
+constexpr std::u16string_view CellMark = u"\u0001";
+constexpr std::u16string_view RowMark = u"\u0002";
 // Cell and row ends cannot overlap, so one pass marks both.
-constexpr Replacement cellAndRowMarks[] = {{u"</td>", cellMark}, {u"</tr>", rowMark}};
+constexpr Replacement CellAndRowMarks[] = {{u"</td>", CellMark}, {u"</tr>", RowMark}};
 
-std::u16string CutRegion(std::u16string_view text)
+std::u16string cutRegion(std::u16string_view text)
 {
-    const std::u16string_view region = AfterFirst(
-        AfterFirst(text, u"<!-- #BeginEditable \"concert calendar rows\" -->"), u"</tr>");
-    return std::u16string(CutBeforeFromSecond(region, u"<!-- #EndEditable -->"));
+    const std::u16string_view region = afterFirst(
+        afterFirst(text, u"<!-- #BeginEditable \"concert calendar rows\" -->"), u"</tr>");
+    return std::u16string(cutBeforeFromSecond(region, u"<!-- #EndEditable -->"));
 }
 
 // The trimmed lines, written one after the other.
-std::u16string JoinTrimmedLines(const std::u16string& text)
+std::u16string joinTrimmedLines(const std::u16string& text)
 {
-    auto lines = Split(text, u"\r\n");
-    ForEach16(0, static_cast<long long>(lines.size()) - 1, [&](std::int16_t i) {
-        lines[static_cast<std::size_t>(i)] = Trim(lines[static_cast<std::size_t>(i)]);
+    auto lines = split(text, u"\r\n");
+    forEach16(0, static_cast<long long>(lines.size()) - 1, [&](std::int16_t i) {
+        lines[static_cast<std::size_t>(i)] = trim(lines[static_cast<std::size_t>(i)]);
     });
     // Every line feed had its carriage return and went with the split, so joining the lines
     // with CR LF and deleting every CR LF until none is left comes to plain concatenation.
@@ -38,31 +38,31 @@ std::u16string JoinTrimmedLines(const std::u16string& text)
     return joined;
 }
 
-void ExtractHot97(std::u16string text, RowSink& rows)
+void extractHot97(std::u16string text, RowSink& rows)
 {
-    text = CutRegion(text);
-    text = ReplaceEachIgnoreCase(std::move(text), cellAndRowMarks);
+    text = cutRegion(text);
+    text = replaceEachIgnoreCase(std::move(text), CellAndRowMarks);
     KillTags(text);
     // Pages with bare line feeds must split into the same lines as CR LF pages; otherwise the
     // whole region was one line whose cells kept their line feeds and indentation.
-    text = CrLfForBareLf(std::move(text));
+    text = crLfForBareLf(std::move(text));
 
-    const std::u16string joined = JoinTrimmedLines(text);
-    const auto rowStrings = Split(joined, rowMark);
+    const std::u16string joined = joinTrimmedLines(text);
+    const auto rowStrings = split(joined, RowMark);
     const long long last = static_cast<long long>(rowStrings.size()) - 1;
-    ForEach16(0, last, [&](std::int16_t i) {
+    forEach16(0, last, [&](std::int16_t i) {
         const std::u16string_view row = rowStrings[static_cast<std::size_t>(i)];
         // The region's last row end is followed only by white space and tags, which leaves an
         // empty last string on every normal page; it is no row.
         if (i == last && row.empty())
             return;
-        rows.AddRow(Parse(row, cellMark, 1));
-        rows.SetSubItem(1, Parse(row, cellMark, 3));
-        rows.SetSubItem(2, Parse(row, cellMark, 2));
+        rows.addRow(Parse(row, CellMark, 1));
+        rows.setSubItem(1, Parse(row, CellMark, 3));
+        rows.setSubItem(2, Parse(row, CellMark, 2));
     });
 }
 
-constexpr Column columns[] = {{u"Rank:", 650}, {u"Artist:", 2600}, {u"Song:", 2600}};
+constexpr Column Columns[] = {{u"Rank:", 650}, {u"Artist:", 2600}, {u"Song:", 2600}};
 
 } // namespace
 
@@ -70,10 +70,10 @@ const ChartSource Hot97Source = {
     "hot97",
     u"Hot 97 Playlist:",
     {},
-    columns,
-    [](std::u16string_view) { return hosts::HttpAddress(hosts::Hot97, u"/music/playlist.aspx"); },
+    Columns,
+    [](std::u16string_view) { return hosts::httpAddress(hosts::Hot97, u"/music/playlist.aspx"); },
     nullptr,
-    ExtractHot97,
+    extractHot97,
 };
 
 } // namespace vandrel

@@ -10,29 +10,29 @@
 namespace vandrel {
 namespace {
 
-void ExtractKRock(std::u16string text, RowSink& rows)
+void extractKRock(std::u16string text, RowSink& rows)
 {
     const std::u16string_view list =
-        CutBeforeFromSecond(AfterFirst(text, u"<!--END HEADER-->"), u"</table>");
-    text = std::u16string(AfterFirst(list, u"</tr>"));
+        cutBeforeFromSecond(afterFirst(text, u"<!--END HEADER-->"), u"</table>");
+    text = std::u16string(afterFirst(list, u"</tr>"));
     KillTags(text);
     // A line feed that already has its carriage return is left alone: pages with CR LF line
     // ends would otherwise get CR CR LF, and every field would keep a stray carriage return.
-    text = CrLfForBareLf(std::move(text));
+    text = crLfForBareLf(std::move(text));
     // Blank lines of any number collapse; a fixed number of halving passes left an empty field
     // behind a long run, which ended the list early or shifted every later row.
-    text = CollapseCrLfRuns(std::move(text));
+    text = collapseCrLfRuns(std::move(text));
 
     // A row is six lines, of which the first four are shown; the first line is never read.
     FieldCursor fields(text, u"\r\n");
-    for (std::int16_t n = 2; !fields.Field(n).empty(); n = Add16(n, 6)) {
-        rows.AddRow(std::u16string(Trim(fields.Field(n))));
+    for (std::int16_t n = 2; !fields.field(n).empty(); n = add16(n, 6)) {
+        rows.addRow(std::u16string(trim(fields.field(n))));
         for (std::int16_t column = 1; column <= 3; ++column)
-            rows.SetSubItem(column, std::u16string(Trim(fields.Field(Add16(n, column)))));
+            rows.setSubItem(column, std::u16string(trim(fields.field(add16(n, column)))));
     }
 }
 
-constexpr Column columns[] = {
+constexpr Column Columns[] = {
     {u"This Week:", 700}, {u"Last Week:", 700}, {u"Artist:", 2200}, {u"Song:", 2200}};
 
 } // namespace
@@ -41,10 +41,10 @@ const ChartSource KRockSource = {
     "krock",
     u"Top Airplay && Requested Songs:",
     {},
-    columns,
-    [](std::u16string_view) { return hosts::HttpAddress(hosts::KRock, u"/krockmusic/"); },
+    Columns,
+    [](std::u16string_view) { return hosts::httpAddress(hosts::KRock, u"/krockmusic/"); },
     nullptr,
-    ExtractKRock,
+    extractKRock,
 };
 
 } // namespace vandrel

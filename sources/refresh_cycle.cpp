@@ -17,45 +17,45 @@ std::u16string errorText(const std::u16string& description)
 
 std::u16string doneText(const std::u16string& seconds, int count)
 {
-    return u"Done. (" + seconds + u" secs)\r\n(" + FromUtf8(std::to_string(count)) + u" Found)";
+    return u"Done. (" + seconds + u" secs)\r\n(" + fromUtf8(std::to_string(count)) + u" Found)";
 }
 
 CycleOutcome refresh(CyclePage& page, const ChartSource& source)
 {
-    page.SetGetEnabled(false);
+    page.setGetEnabled(false);
     // A monotonic clock: a run across midnight must not come out negative.
     const auto start = std::chrono::steady_clock::now();
-    page.SetStatus(u"Downloading List...");
-    page.ClearList();
+    page.setStatus(u"Downloading List...");
+    page.clearList();
 
-    const std::u16string choice = page.Choice();
+    const std::u16string choice = page.choice();
     if (source.choiceCaption)
-        page.SetCaption(source.choiceCaption(choice));
-    std::u16string text = page.Download(source.address(choice));
+        page.setCaption(source.choiceCaption(choice));
+    std::u16string text = page.download(source.address(choice));
     if (text.empty()) {
-        page.SetGetEnabled(true);
+        page.setGetEnabled(true);
         return CycleOutcome::NothingDownloaded;
     }
 
-    page.SetStatus(u"Parsing...");
+    page.setStatus(u"Parsing...");
     source.extract(std::move(text), page);
-    page.SetGetEnabled(true);
+    page.setGetEnabled(true);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    page.SetStatus(doneText(page.FormatSeconds(elapsed.count()), page.RowCount()));
+    page.setStatus(doneText(page.formatSeconds(elapsed.count()), page.rowCount()));
     return CycleOutcome::Listed;
 }
 
 } // namespace
 
-CycleOutcome RunRefreshCycle(CyclePage& page, const ChartSource& source)
+CycleOutcome runRefreshCycle(CyclePage& page, const ChartSource& source)
 {
     try {
         return refresh(page, source);
     } catch (const std::exception& failure) {
         // Failure's what() is its description; anything else the standard library
         // throws (say, out of memory) ends the run the same way.
-        page.SetGetEnabled(true);
-        page.SetStatus(errorText(FromUtf8(failure.what())));
+        page.setGetEnabled(true);
+        page.setStatus(errorText(fromUtf8(failure.what())));
         return CycleOutcome::Failed;
     }
 }

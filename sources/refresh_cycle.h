@@ -12,17 +12,17 @@ namespace vandrel {
 class CyclePage : public RowSink
 {
 public:
-    virtual void SetGetEnabled(bool enabled) = 0;
-    virtual void SetStatus(const std::u16string& text) = 0;
-    virtual void ClearList() = 0;
-    virtual int RowCount() const = 0;
+    virtual void setGetEnabled(bool enabled) = 0;
+    virtual void setStatus(const std::u16string& text) = 0;
+    virtual void clearList() = 0;
+    virtual int rowCount() const = 0;
     // The drop-down item chosen on the page; empty on pages without one.
-    virtual std::u16string Choice() const = 0;
-    virtual void SetCaption(const std::u16string& caption) = 0;
+    virtual std::u16string choice() const = 0;
+    virtual void setCaption(const std::u16string& caption) = 0;
     // Fetches the address and returns the page text; empty when nothing arrived.
-    virtual std::u16string Download(const std::u16string& address) = 0;
+    virtual std::u16string download(const std::u16string& address) = 0;
     // Seconds with one decimal, written the way the user's locale writes numbers.
-    virtual std::u16string FormatSeconds(double seconds) const = 0;
+    virtual std::u16string formatSeconds(double seconds) const = 0;
 };
 
 // How a run ended: the list read, nothing downloaded (the transfer reported why), or a failure
@@ -31,6 +31,6 @@ enum class CycleOutcome { Listed, NothingDownloaded, Failed };
 
 // What every "Get" button runs: empty the list, download the source's page, cut
 // the rows out of it, and report the time taken and the rows found, or the failure.
-CycleOutcome RunRefreshCycle(CyclePage& page, const ChartSource& source);
+CycleOutcome runRefreshCycle(CyclePage& page, const ChartSource& source);
 
 } // namespace vandrel

@@ -4,8 +4,8 @@
 
 namespace vandrel {
 
-// Where an extraction puts its rows: AddRow appends a row holding the first column,
-// SetSubItem fills column `index` (from 1) of the row added last.
+// Where an extraction puts its rows: addRow appends a row holding the first column,
+// setSubItem fills column `index` (from 1) of the row added last.
 class RowSink
 {
 public:
@@ -13,8 +13,8 @@ public:
     RowSink(const RowSink&) = delete;
     RowSink& operator=(const RowSink&) = delete;
     virtual ~RowSink() = default;
-    virtual void AddRow(std::u16string firstColumn) = 0;
-    virtual void SetSubItem(int index, std::u16string text) = 0;
+    virtual void addRow(std::u16string firstColumn) = 0;
+    virtual void setSubItem(int index, std::u16string text) = 0;
 };
 
 } // namespace vandrel

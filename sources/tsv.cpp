@@ -2,7 +2,7 @@
 
 namespace vandrel {
 
-std::u16string TabSeparatedLine(std::span<const std::u16string> cells)
+std::u16string tabSeparatedLine(std::span<const std::u16string> cells)
 {
     std::u16string line;
     for (std::size_t i = 0; i < cells.size(); ++i) {

@@ -1,11 +1,11 @@
 // vandrel-fetch as a user runs it, on the sample server inside it (--demo) or against a hostile
 // server as its proxy.
-#include "cli/RowFormats.h"
+#include "cli/row_formats.h"
 #include "cli/terminal_text.h"
-#include "net/QtText.h"
-#include "support/LoopbackServer.h"
-#include "support/WindowTesting.h"
+#include "net/qt_text.h"
 #include "support/golden_rows.h"
+#include "support/loopback_server.h"
+#include "support/window_testing.h"
 #include "tools/sample-server/sample_pages.h"
 
 #include <QJsonArray>
@@ -28,7 +28,7 @@ using Outcome = std::tuple<int, QString, QString>;
 class Fetch : public ::testing::Test
 {
 protected:
-    ~Fetch() override { test::UseNoProxy(); }
+    ~Fetch() override { test::useNoProxy(); }
 
     // `inChild` runs in the new process before the program starts, to change where it writes.
     Outcome fetch(const QStringList& arguments, const std::function<void()>& inChild = {})
@@ -76,13 +76,13 @@ protected:
 // rows, with the tabs and line breaks inside a cell as blanks; a page that fails exits with 1.
 TEST_F(Fetch, PrintsTheRowsOfEveryChoiceAsTheWindowCopiesThem)
 {
-    for (const ChartSource* source : AllSources()) {
+    for (const ChartSource* source : allSources()) {
         QStringList titles;
         for (const Column& column : source->columns)
             titles << qt(column.title).chopped(1);
         const QStringList name{QLatin1String(source->name.data(), qsizetype(source->name.size()))};
-        for (const std::u16string_view choice : test::ChoicesOf(*source)) {
-            const test::GoldenList golden = test::Golden(*source, choice);
+        for (const std::u16string_view choice : test::choicesOf(*source)) {
+            const test::GoldenList golden = test::goldenList(*source, choice);
             const bool listed = !golden.page.isEmpty() && golden.error.isEmpty();
             QString expected = listed ? titles.join(u'\t') + u'\n' : QString();
             for (QStringList row : golden.rows)
@@ -132,20 +132,20 @@ TEST_F(Fetch, OtherwiseExitsWithTheReasonOnStandardErrorOnly)
 }
 
 // What drives a terminal, in a chart cell.
-const QByteArray active = "\x1b]0;PWNED\x07\x1b[2J\x1b[31m\xc2\x9b\xe2\x80\xae\x7f";
-const test::LoopbackServer::Reply hostilePage =
+const QByteArray Active = "\x1b]0;PWNED\x07\x1b[2J\x1b[31m\xc2\x9b\xe2\x80\xae\x7f";
+const test::LoopbackServer::Reply HostilePage =
     test::LoopbackServer::ok("<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
-                             active + "\nTune\nAlbum\nLabel\n</table>\n");
+                             Active + "\nTune\nAlbum\nLabel\n</table>\n");
 
 TEST_F(Fetch, ShowsTextFromTheNetworkOnATerminalWithoutObeyingIt)
 {
     test::LoopbackServer hostile;
-    test::UseProxy(hostile.port());
+    test::useProxy(hostile.port());
     const std::pair<const char*, test::LoopbackServer::Reply> cases[] = {
-        {"krock --verbose", hostilePage},
-        {"krock --format csv", hostilePage},
-        {"krock", {test::LoopbackServer::response("404 Not " + active, {"Content-Length: 0"})}},
-        {"version", test::LoopbackServer::ok("<!-- Version -->" + active)},
+        {"krock --verbose", HostilePage},
+        {"krock --format csv", HostilePage},
+        {"krock", {test::LoopbackServer::response("404 Not " + Active, {"Content-Length: 0"})}},
+        {"version", test::LoopbackServer::ok("<!-- Version -->" + Active)},
     };
     for (const auto& [arguments, reply] : cases) {
         hostile.setReply(reply);
@@ -160,11 +160,11 @@ TEST_F(Fetch, ShowsTextFromTheNetworkOnATerminalWithoutObeyingIt)
 TEST_F(Fetch, KeepsMachineOutputExactAndFailsWhenItCannotBeWritten)
 {
     test::LoopbackServer hostile;
-    hostile.setReply(hostilePage);
-    test::UseProxy(hostile.port());
+    hostile.setReply(HostilePage);
+    test::useProxy(hostile.port());
     const auto [exitCode, out, err] = fetch({"krock", "--format", "json"});
     EXPECT_EQ(QJsonDocument::fromJson(out.toUtf8())["rows"][0][2].toString(),
-              QString::fromUtf8(active));
+              QString::fromUtf8(Active));
     const std::pair<std::function<void()>, QString> failedWrites[] = {
         {[] { dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); }, "No space left on device"},
         {[] { close(STDOUT_FILENO); }, "Bad file descriptor"},
@@ -197,11 +197,11 @@ TEST(RowFormats, QuoteAndEscapeWhatWouldBreakTheFormat)
                            QStringLiteral("Hot 97 Playlist:"),
                            {QStringLiteral("Rank"), QStringLiteral("Artist")},
                            {{u"1", tricky}, {u"\n", u"\r"}}};
-    EXPECT_EQ(FormatRows(table, RowFormat::Csv),
+    EXPECT_EQ(formatRows(table, RowFormat::Csv),
               // NOLINTNEXTLINE(bugprone-string-literal-with-embedded-nul): bytes() takes it all
               bytes("Rank,Artist\r\n1,\"a,\"\"b\"\"\r\nc\x01\0d\"\r\n\"\n\",\"\r\"\r\n"));
     EXPECT_EQ(
-        FormatRows(table, RowFormat::Json).simplified(),
+        formatRows(table, RowFormat::Json).simplified(),
         QByteArray(
             R"({ "caption": "Hot 97 Playlist:", "choice": null, "columns": [ "Rank", "Artist" ], )"
             R"("rows": [ [ "1", "a,\"b\"\r\nc\u0001\u0000d" ], [ "\n", "\r" ] ], "source": "hot97" })"));

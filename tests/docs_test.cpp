@@ -1,5 +1,5 @@
 // The tables the documents show beside the code that defines what they list.
-#include "net/TransferError.h"
+#include "net/transfer_error.h"
 #include "tools/sample-server/sample_pages.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace {
 
 // The rows of the first table after `heading` in the document at `path` (from the source tree),
 // header and rule left out.
-std::vector<std::string> TableAfter(const std::string& path, const std::string& heading)
+std::vector<std::string> tableAfter(const std::string& path, const std::string& heading)
 {
     std::ifstream file(std::string(VANDREL_SOURCE_DIR) + "/" + path);
     std::vector<std::string> rows;
@@ -31,7 +31,7 @@ std::vector<std::string> TableAfter(const std::string& path, const std::string& 
 TEST(Docs, ShowTheTransferErrorsAsTheCodeHasThem)
 {
     std::vector<std::string> expected;
-    for (const TransferErrorRow& row : TransferErrorTable()) {
+    for (const TransferErrorRow& row : transferErrorTable()) {
         std::string line = "| " + std::to_string(row.number) + " | ";
         if (row.text.empty())
             line += "libcurl's own short text";
@@ -39,7 +39,7 @@ TEST(Docs, ShowTheTransferErrorsAsTheCodeHasThem)
             line.append("`").append(row.text).append("`");
         expected.push_back(line.append(" | ").append(row.when).append(" |"));
     }
-    std::vector<std::string> shown = TableAfter("docs/robustness.md", "| Number | Text | When |");
+    std::vector<std::string> shown = tableAfter("docs/robustness.md", "| Number | Text | When |");
     // The last row is the server's own status, which no table in the code holds.
     ASSERT_FALSE(shown.empty());
     EXPECT_TRUE(shown.back().starts_with("| 400 to 599 |"));
@@ -51,7 +51,7 @@ TEST(Docs, NameTheSampleServersFailingChoicesAsItsCodeDoes)
 {
     std::vector<std::string> named;
     for (const std::string& row :
-         TableAfter("tools/sample-server/README.md", "## Addresses that fail on purpose")) {
+         tableAfter("tools/sample-server/README.md", "## Addresses that fail on purpose")) {
         const std::size_t start = row.find("**") + 2;
         std::string choice = row.substr(start, row.find("**", start) - start);
         for (char& c : choice)

@@ -1,4 +1,4 @@
-#include "net/BodyText.h"
+#include "net/body_text.h"
 
 #include <QStringEncoder>
 #include <gtest/gtest.h>
@@ -6,25 +6,25 @@
 namespace vandrel {
 namespace {
 
-const QString cafe = QStringLiteral("caf\u00e9");
-const QString quotes = QStringLiteral("\u201cx\u201d \u20ac");
+const QString Cafe = QStringLiteral("caf\u00e9");
+const QString Quotes = QStringLiteral("\u201cx\u201d \u20ac");
 
 TEST(BodyTextDecoding, ChoosesTheCharset)
 {
     const std::tuple<const char*, QByteArray, QByteArray, QString> cases[] = {
-        {"HeaderQuotedUpperCase", "text/html; Charset=\"UTF-8\"", "caf\xc3\xa9", cafe},
-        {"HeaderLatin1MeansWindows1252", "text/html; charset=ISO-8859-1", "\x93x\x94 \x80", quotes},
+        {"HeaderQuotedUpperCase", "text/html; Charset=\"UTF-8\"", "caf\xc3\xa9", Cafe},
+        {"HeaderLatin1MeansWindows1252", "text/html; charset=ISO-8859-1", "\x93x\x94 \x80", Quotes},
         {"UndefinedWindows1252BytesKeepTheirCode", "text/plain; charset=cp1252",
          "\x81\x8d\x8f\x90\x9d", QStringLiteral("\u0081\u008d\u008f\u0090\u009d")},
         {"MetaCharset", "text/html", "<meta charset=\"windows-1252\">\x93x\x94 \x80",
-         QStringLiteral("<meta charset=\"windows-1252\">") + quotes},
+         QStringLiteral("<meta charset=\"windows-1252\">") + Quotes},
         {"HeaderWinsOverMeta", "text/html; charset=utf-8", "<meta charset=windows-1252>caf\xc3\xa9",
-         QStringLiteral("<meta charset=windows-1252>") + cafe},
-        {"UndeclaredValidUtf8", "text/html", "caf\xc3\xa9", cafe},
+         QStringLiteral("<meta charset=windows-1252>") + Cafe},
+        {"UndeclaredValidUtf8", "text/html", "caf\xc3\xa9", Cafe},
         {"UndeclaredInvalidUtf8IsWindows1252", "text/html", "caf\xe9 \x80",
-         cafe + QStringLiteral(" \u20ac")},
-        {"UnknownLabelFallsThrough", "text/html; charset=x-unheard-of", "caf\xe9", cafe},
-        {"ByteOrderMarkWins", "text/html; charset=iso-8859-1", "\357\273\277caf\303\251", cafe},
+         Cafe + QStringLiteral(" \u20ac")},
+        {"UnknownLabelFallsThrough", "text/html; charset=x-unheard-of", "caf\xe9", Cafe},
+        {"ByteOrderMarkWins", "text/html; charset=iso-8859-1", "\357\273\277caf\303\251", Cafe},
     };
     for (const auto& [name, contentType, body, text] : cases)
         EXPECT_EQ(BodyText(body, contentType).text().toStdString(), text.toStdString()) << name;

@@ -1,8 +1,8 @@
 // The monitor and the page request on a scripted transfer: what the status line is told, in
 // order, and what page the caller gets.
-#include "net/PageRequest.h"
-#include "net/TransferMonitor.h"
-#include "support/FakeTransfer.h"
+#include "net/page_request.h"
+#include "net/transfer_monitor.h"
+#include "support/fake_transfer.h"
 
 #include <QLocale>
 #include <QTest>
@@ -11,7 +11,7 @@
 namespace vandrel {
 namespace {
 
-const QString unknownSize = QStringLiteral("/?\r\n(The server did not tell me the size.)");
+const QString UnknownSize = QStringLiteral("/?\r\n(The server did not tell me the size.)");
 
 // A percentage as the user's locale writes it.
 QString percent(const char* digits)
@@ -32,7 +32,7 @@ struct Engine
 {
     Engine()
     {
-        QObject::connect(&monitor, &TransferMonitor::StatusChanged, &monitor,
+        QObject::connect(&monitor, &TransferMonitor::statusChanged, &monitor,
                          [this](auto& t) { statuses << t; });
     }
     QString get() { return request.GetURL(QStringLiteral("http://example.test/a b?x=1&y=2")); }
@@ -58,10 +58,10 @@ TEST(Monitor, ReadsTheBodyAndEndsOnItsSize)
         {"Announced999", 999, 1024, "999", 999, "0KB/0KB\r\n" + percent("100.0")},
         {"Announced500For1000", 1000, 1024, "500", 500, "1KB/0KB\r\n" + percent("200.0")},
         {"OneFullChunk", 1024, 1024, "1024", 1024, "1KB/1KB\r\n" + percent("100.0")},
-        {"NoContentLength", 2500, 1024, "", 0, "2KB" + unknownSize},
-        {"ContentLengthZero", 10, 1024, "0", 0, "0KB" + unknownSize},
-        {"NotANumber", 10, 1024, "abc", 0, "0KB" + unknownSize},
-        {"NegativeIsNoSize", 10, 1024, "-5", 0, "0KB" + unknownSize},
+        {"NoContentLength", 2500, 1024, "", 0, "2KB" + UnknownSize},
+        {"ContentLengthZero", 10, 1024, "0", 0, "0KB" + UnknownSize},
+        {"NotANumber", 10, 1024, "abc", 0, "0KB" + UnknownSize},
+        {"NegativeIsNoSize", 10, 1024, "-5", 0, "0KB" + UnknownSize},
         {"LeadingBlanksTrailingText", 1024, 1024, "  2048 bytes", 2048,
          "1KB/2KB\r\n" + percent("50.0")},
         {"RoundsDownBelowHalf", 1, 1, "3", 3, "0KB/0KB\r\n" + percent("33.3")},
@@ -84,12 +84,12 @@ TEST(Monitor, ShowsLiveProgressAtMostEveryTenthOfASecond)
 {
     Engine e;
     emit e.transfer.StateChanged(TransferState::ResolvingHost);
-    emit e.transfer.Progress(12345, 40000);
-    emit e.transfer.Progress(20000, 40000);
+    emit e.transfer.progress(12345, 40000);
+    emit e.transfer.progress(20000, 40000);
     QTest::qWait(150);
-    emit e.transfer.Progress(30000, 0);
+    emit e.transfer.progress(30000, 0);
     EXPECT_EQ(e.statuses.mid(1),
-              QStringList({"12KB/40KB\r\n" + percent("30.9"), "30KB" + unknownSize}));
+              QStringList({"12KB/40KB\r\n" + percent("30.9"), "30KB" + UnknownSize}));
 }
 
 TEST(PageRequest, TurnsEveryLowerCaseAmpEntityIntoAnAmpersandInOnePass)

@@ -1,7 +1,7 @@
-#include "net/CurlTransfer.h"
-#include "net/PageRequest.h"
-#include "support/LoopbackServer.h"
-#include "support/WindowTesting.h"
+#include "net/curl_transfer.h"
+#include "net/page_request.h"
+#include "support/loopback_server.h"
+#include "support/window_testing.h"
 #include "text/failure.h"
 
 #include <QCoreApplication>
@@ -29,7 +29,7 @@ std::string get(CurlTransfer& transfer, const QString& url, const QString& opera
             page += chunk;
     });
     try {
-        transfer.Execute(url, operation, PageRequest::RequestHeaders(url));
+        transfer.Execute(url, operation, PageRequest::requestHeaders(url));
     } catch (const Failure& failure) {
         return "Refused " + std::to_string(failure.number()) + ' ' + failure.description();
     }
@@ -40,7 +40,7 @@ std::string get(CurlTransfer& transfer, const QString& url, const QString& opera
     return (states.join(QLatin1Char(' ')) + QStringLiteral(": ") + page).toStdString();
 }
 
-const QByteArray page = "<html>" + QByteArray(5000, 'z') + "</html>";
+const QByteArray Page = "<html>" + QByteArray(5000, 'z') + "</html>";
 
 TEST(HttpTransfer, EachStateAtItsMoment)
 {
@@ -59,7 +59,7 @@ TEST(HttpTransfer, EachStateAtItsMoment)
     // idle time ends a stall before a deadline that no test outlives.
     const int never = 120000;
     const std::tuple<const char*, Reply, QString, QString, int> cases[] = {
-        {"Completed", LoopbackServer::ok(page), "", "1 2 3 4 5 6 7 8 12: " + page, never},
+        {"Completed", LoopbackServer::ok(Page), "", "1 2 3 4 5 6 7 8 12: " + Page, never},
         {"Status399", odd, "", "1 2 3 4 5 6 7 8 12: odd", never},
         {"Status400", bad, "", "1 2 3 4 5 6 7 8 11: Error 400 Bad", never},
         {"TenRedirects", LoopbackServer::ok("end"), server.url("/r10"), "1 2 3 4 5 6 7 8 12: end",
@@ -74,7 +74,7 @@ TEST(HttpTransfer, EachStateAtItsMoment)
     };
     for (const auto& [name, reply, address, outcome, deadlineMs] : cases) {
         server.setReply(reply);
-        CurlTransfer transfer(nullptr, 1000, CurlTransfer::defaultBodyCap, deadlineMs);
+        CurlTransfer transfer(nullptr, 1000, CurlTransfer::DefaultBodyCap, deadlineMs);
         const QString url = address.isEmpty() ? server.url() : address;
         if (!reply.closeAfter)
             get(transfer, url);
@@ -104,7 +104,7 @@ TEST(HttpTransfer, HostsExemptFromTheProxyGetTheHeadDirectly)
     const QByteArray path = "/music/topgen.html/genre=rock?x=1";
     const QString url = origin.url(QString::fromLatin1(path));
     const auto restore = qScopeGuard([] { qunsetenv("http_proxy"), qunsetenv("no_proxy"); });
-    test::UseProxy(LoopbackServer::closedPort());
+    test::useProxy(LoopbackServer::closedPort());
     qputenv("no_proxy", "127.0.0.1");
     CurlTransfer transfer;
     EXPECT_TRUE(get(transfer, url).ends_with(": direct"));

@@ -1,8 +1,8 @@
-#include "app/frmMain.h"
-#include "net/CurlTransfer.h"
-#include "support/LoopbackServer.h"
-#include "support/WindowTesting.h"
-#include "tools/sample-server/SampleServer.h"
+#include "app/frm_main.h"
+#include "net/curl_transfer.h"
+#include "support/loopback_server.h"
+#include "support/window_testing.h"
+#include "tools/sample-server/sample_server.h"
 
 #include <QFile>
 #include <QLabel>
@@ -18,13 +18,13 @@ using test::LoopbackServer;
 using Reply = LoopbackServer::Reply;
 
 // Short bounds keep the matrix fast; the program runs with 30 s, 16 MiB and 2 min.
-constexpr int idleTimeoutMs = 2000;
-constexpr qint64 bodyCap = 1024 * 1024;
-constexpr int deadlineMs = 10000;
+constexpr int IdleTimeoutMs = 2000;
+constexpr qint64 BodyCap = 1024 * 1024;
+constexpr int DeadlineMs = 10000;
 // What a download may add to the peak memory besides the capped body: its copies as text,
 // the extraction's working copies and the buffers on the way. A body or head read without
 // bound exceeds it.
-constexpr qint64 memoryMargin = 32 * 1024 * 1024;
+constexpr qint64 MemoryMargin = 32 * 1024 * 1024;
 
 // A K-Rock page with one row whose artist and song cells hold the given bytes; it ends in
 // blank lines, so its last bytes can come one at a time.
@@ -58,51 +58,51 @@ struct HostileCase
     QString firstRow = {}; // the cells of the one row expected, split at "|"; empty for no row
 };
 
-const QByteArray okHead = "HTTP/1.1 200 OK\r\n";
-const QByteArray partialBody = okHead + "Content-Length: 5000\r\n\r\n" + QByteArray(1000, 'x');
-const QByteArray bandAndTune = krockPage("Band", "Tune").bytes;
+const QByteArray OkHead = "HTTP/1.1 200 OK\r\n";
+const QByteArray PartialBody = OkHead + "Content-Length: 5000\r\n\r\n" + QByteArray(1000, 'x');
+const QByteArray BandAndTune = krockPage("Band", "Tune").bytes;
 // The last three bytes of a page, one a second.
-const Reply slowEnd{.bytes = bandAndTune.chopped(3), .endlessPiece = "\n", .trickleMs = 1000};
+const Reply SlowEnd{.bytes = BandAndTune.chopped(3), .endlessPiece = "\n", .trickleMs = 1000};
 // Without its first four bytes a qCompress result is a zlib stream, which deflate means.
-const Reply bomb = LoopbackServer::ok(qCompress(QByteArray(64 * bodyCap, 'x')).mid(4),
+const Reply Bomb = LoopbackServer::ok(qCompress(QByteArray(64 * BodyCap, 'x')).mid(4),
                                       {"Content-Encoding: deflate"});
-const QString done = QStringLiteral("Done\\. \\(\\d+[.,]\\d secs\\)\r\n\\(1 Found\\)");
-const QString closedByServer = QStringLiteral("Error 2 Connection closed by the server");
-const QString notHttp = QStringLiteral("Error 399 Invalid HTTP response");
-const QString tooLarge = QStringLiteral("Error 299 Response too large");
-const QString redirects = QStringLiteral("Error 10 Too many redirects");
-const QString headTooLarge = QStringLiteral("Error 299 Response head too large");
+const QString Done = QStringLiteral("Done\\. \\(\\d+[.,]\\d secs\\)\r\n\\(1 Found\\)");
+const QString ClosedByServer = QStringLiteral("Error 2 Connection closed by the server");
+const QString NotHttp = QStringLiteral("Error 399 Invalid HTTP response");
+const QString TooLarge = QStringLiteral("Error 299 Response too large");
+const QString Redirects = QStringLiteral("Error 10 Too many redirects");
+const QString HeadTooLarge = QStringLiteral("Error 299 Response head too large");
 
-const HostileCase cases[] = {
-    {"ResetInTheBody", 1, {.bytes = partialBody, .resetAfter = true}, closedByServer},
-    {"StallInTheBody", 3, {.bytes = partialBody, .closeAfter = false}, "Error 4 Timed out"},
-    {"OneBytePerSecond", 0, slowEnd, done, "1|2|Band|Tune"},
-    {"EndlessBody", 4, endless(okHead + "\r\n", "<"), tooLarge},
-    {"LengthLargerThanTheBodyThenClose", 1, {partialBody}, closedByServer},
-    {"InvalidChunkedEncoding", 2, {okHead + "Transfer-Encoding: chunked\r\n\r\nzz\r\n"}, notHttp},
-    {"DeflateBomb", 4, bomb, tooLarge},
-    {"BodyAtItsCap", 0, krockPageOf(bodyCap), done, "1|2|Band|Tune"},
-    {"BodyPastItsCap", 0, krockPageOf(bodyCap + 1), tooLarge},
-    {"RedirectLoop", 0, {"HTTP/1.1 302 Found\r\nLocation: /a\r\n\r\n"}, redirects},
+const HostileCase Cases[] = {
+    {"ResetInTheBody", 1, {.bytes = PartialBody, .resetAfter = true}, ClosedByServer},
+    {"StallInTheBody", 3, {.bytes = PartialBody, .closeAfter = false}, "Error 4 Timed out"},
+    {"OneBytePerSecond", 0, SlowEnd, Done, "1|2|Band|Tune"},
+    {"EndlessBody", 4, endless(OkHead + "\r\n", "<"), TooLarge},
+    {"LengthLargerThanTheBodyThenClose", 1, {PartialBody}, ClosedByServer},
+    {"InvalidChunkedEncoding", 2, {OkHead + "Transfer-Encoding: chunked\r\n\r\nzz\r\n"}, NotHttp},
+    {"DeflateBomb", 4, Bomb, TooLarge},
+    {"BodyAtItsCap", 0, krockPageOf(BodyCap), Done, "1|2|Band|Tune"},
+    {"BodyPastItsCap", 0, krockPageOf(BodyCap + 1), TooLarge},
+    {"RedirectLoop", 0, {"HTTP/1.1 302 Found\r\nLocation: /a\r\n\r\n"}, Redirects},
     // An empty page ends the run before parsing, under the monitor's last text.
     {"NoContent", 1, {"HTTP/1.1 204 No Content\r\n\r\n"}, "Chatting with Host..."},
-    {"NotHttp", 3, {"SSH-2.0-OpenSSH_9.2p1\r\n"}, notHttp},
+    {"NotHttp", 3, {"SSH-2.0-OpenSSH_9.2p1\r\n"}, NotHttp},
     {"MarkupInTheReasonPhrase", 4, {"HTTP/1.1 500 <b>x</b>\r\n\r\n"}, "Error 500 <b>x</b>"},
     // Stripping leaves a "<" only where no ">" follows, and never decodes "&lt;".
-    {"MarkupInTheCells", 0, krockPage("&lt;b&gt;x&lt;/b&gt;", "<b>x</b"), done,
+    {"MarkupInTheCells", 0, krockPage("&lt;b&gt;x&lt;/b&gt;", "<b>x</b"), Done,
      "1|2|&lt;b&gt;x&lt;/b&gt;|x</b"},
-    {"BinaryBody", 0, krockPage(QByteArray("A\0B", 3), "\x01\x02\x03"), done,
+    {"BinaryBody", 0, krockPage(QByteArray("A\0B", 3), "\x01\x02\x03"), Done,
      QStringLiteral("1|2|A\0B|\u0001\u0002\u0003")},
     {"InvalidUtf8", 0,
-     krockPage("Caf\xc3(", "\xed\xa0\x80!", {"Content-Type: text/html; charset=utf-8"}), done,
+     krockPage("Caf\xc3(", "\xed\xa0\x80!", {"Content-Type: text/html; charset=utf-8"}), Done,
      QStringLiteral("1|2|Caf\ufffd(|\ufffd\ufffd\ufffd!")},
     {"HeadJustUnderItsCap", 0,
-     krockPage("Band", "Tune", QByteArrayList(3, "X: " + QByteArray(85000, 'a'))), done,
+     krockPage("Band", "Tune", QByteArrayList(3, "X: " + QByteArray(85000, 'a'))), Done,
      "1|2|Band|Tune"},
-    {"EndlessHead", 0, endless(okHead, "X: " + QByteArray(1000, 'a') + "\r\n"), headTooLarge},
-    {"EndlessShortHeaderLines", 1, endless(okHead, "X:y\r\n"), headTooLarge},
-    {"EndlessHeaderLine", 2, endless(okHead + "X: ", "a"), headTooLarge},
-    {"EndlessStatusLine", 3, endless("HTTP/1.1 200 ", "O"), headTooLarge},
+    {"EndlessHead", 0, endless(OkHead, "X: " + QByteArray(1000, 'a') + "\r\n"), HeadTooLarge},
+    {"EndlessShortHeaderLines", 1, endless(OkHead, "X:y\r\n"), HeadTooLarge},
+    {"EndlessHeaderLine", 2, endless(OkHead + "X: ", "a"), HeadTooLarge},
+    {"EndlessStatusLine", 3, endless("HTTP/1.1 200 ", "O"), HeadTooLarge},
 };
 
 // Kilobytes of a /proc/self/status field such as VmRSS; 0 when it cannot be read.
@@ -125,21 +125,21 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
     const HostileCase& c = GetParam();
     sample::SampleServer sample;
     ASSERT_TRUE(sample.listen(0));
-    frmMain window(new CurlTransfer(nullptr, idleTimeoutMs, bodyCap, deadlineMs));
+    frmMain window(new CurlTransfer(nullptr, IdleTimeoutMs, BodyCap, DeadlineMs));
     window.show();
-    const auto noProxy = qScopeGuard(&test::UseNoProxy);
-    QWidget* page = test::Control(window, QStringLiteral("fraMain(%1)").arg(c.tab));
+    const auto noProxy = qScopeGuard(&test::useNoProxy);
+    QWidget* page = test::control(window, QStringLiteral("fraMain(%1)").arg(c.tab));
     auto* list = page->findChild<QTreeWidget*>();
     auto* button = page->findChild<QPushButton*>();
-    auto* status = test::Control<QLabel>(window, QStringLiteral("lblStatus"));
-    test::ShowPage(window, c.tab);
-    test::UseProxy(sample.port());
+    auto* status = test::control<QLabel>(window, QStringLiteral("lblStatus"));
+    test::showPage(window, c.tab);
+    test::useProxy(sample.port());
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_GT(list->topLevelItemCount(), 0) << status->text().toStdString();
 
     LoopbackServer hostile;
     hostile.setReply(c.reply);
-    test::UseProxy(hostile.port());
+    test::useProxy(hostile.port());
     // Writing 5 to clear_refs makes VmHWM start again from the present resident size.
     QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
     ASSERT_TRUE(clearRefs.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
@@ -150,7 +150,7 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
 #if !defined(__SANITIZE_ADDRESS__)
     const qint64 growth = statusKiB("VmHWM") - residentBefore;
     ASSERT_GT(residentBefore, 0);
-    EXPECT_LT(growth * 1024, bodyCap + memoryMargin) << "peak grew by " << growth << " KiB";
+    EXPECT_LT(growth * 1024, BodyCap + MemoryMargin) << "peak grew by " << growth << " KiB";
 #endif
 
     const QRegularExpression expected(QRegularExpression::anchoredPattern(c.status));
@@ -164,7 +164,7 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
     EXPECT_TRUE(window.close());
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrix, HostileServer, ::testing::ValuesIn(cases),
+INSTANTIATE_TEST_SUITE_P(Matrix, HostileServer, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

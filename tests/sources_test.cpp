@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using Text = std::u16string;
 
-Text Escaped(const Text& cell)
+Text escaped(const Text& cell)
 {
     Text escaped;
     for (const char16_t c : cell)
@@ -31,38 +31,38 @@ Text Escaped(const Text& cell)
 // that ended the extraction, if one did.
 struct Rows : RowSink
 {
-    void AddRow(Text first) override { text.append(u"\n").append(Escaped(first)); }
-    void SetSubItem(int index, Text cell) override
+    void addRow(Text first) override { text.append(u"\n").append(escaped(first)); }
+    void setSubItem(int index, Text cell) override
     {
         const bool next = index == std::ranges::count(text.substr(text.rfind(u'\n')), u'\t') + 1;
-        text.append(next ? u"\t" : u"\t?").append(Escaped(cell));
+        text.append(next ? u"\t" : u"\t?").append(escaped(cell));
     }
 
     Text text;
 };
 
-Text Extract(const ChartSource& source, Text page)
+Text extract(const ChartSource& source, Text page)
 {
     Rows rows;
     try {
         source.extract(std::move(page), rows);
     } catch (const Failure& failure) {
-        rows.text.append(u"\n").append(FromUtf8(failure.description()));
+        rows.text.append(u"\n").append(fromUtf8(failure.description()));
     }
     return rows.text.empty() ? Text() : rows.text.substr(1) + u"\n";
 }
 
-Text Read(const fs::path& file)
+Text read(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
-    return FromUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
+    return fromUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
 // Every pages/<source>/<case>.html beside <case>.tsv, the rows it gives, and <case>.error, the
 // description of the failure that ends it.
 TEST(Sources, EveryPageGivesItsGoldenRows)
 {
-    for (const ChartSource* source : AllSources()) {
+    for (const ChartSource* source : allSources()) {
         int cases = 0;
         for (const auto& file :
              fs::directory_iterator(fs::path(VANDREL_TEST_PAGES) / source->name)) {
@@ -70,9 +70,9 @@ TEST(Sources, EveryPageGivesItsGoldenRows)
             if (page.extension() != ".html")
                 continue;
             ++cases;
-            EXPECT_EQ(Extract(*source, Read(page)),
-                      Read(fs::path(page).replace_extension(".tsv")) +
-                          Read(fs::path(page).replace_extension(".error")))
+            EXPECT_EQ(extract(*source, read(page)),
+                      read(fs::path(page).replace_extension(".tsv")) +
+                          read(fs::path(page).replace_extension(".error")))
                 << page;
         }
         EXPECT_GE(cases, 5) << source->name;
@@ -113,7 +113,7 @@ TEST(Sources, SixteenBitLimits)
         Text page = head;
         for (int i = 0; i < times; ++i)
             page += piece;
-        const Text outcome = Extract(*source, page + tail);
+        const Text outcome = extract(*source, page + tail);
         EXPECT_EQ(outcome.ends_with(u"Overflow\n"), overflows) << rows;
         EXPECT_EQ(std::ranges::count(outcome, u'\n') - overflows, rows) << rows;
         EXPECT_EQ(std::ranges::count(outcome, u'\t'), cells) << rows;
@@ -137,7 +137,7 @@ TEST(Sources, AddressesAndCaptions)
          u"/music/toptracks.html/genre=soundtrack", u"Digital Top Ten Songs (Soundtrack):"},
     };
     for (const auto& [source, item, host, path, caption] : items) {
-        EXPECT_EQ(source->address(item), hosts::HttpAddress(host, path));
+        EXPECT_EQ(source->address(item), hosts::httpAddress(host, path));
         ASSERT_EQ(source->choiceCaption == nullptr, caption.empty());
         if (source->choiceCaption) {
             EXPECT_EQ(source->choiceCaption(item), caption);

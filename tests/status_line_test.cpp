@@ -1,10 +1,10 @@
 // What the user sees on the status line: every stage painted before the next replaces it, and
 // the kilobytes of a slow page as they arrive.
-#include "app/frmMain.h"
-#include "net/CurlTransfer.h"
-#include "support/FakeTransfer.h"
-#include "support/LoopbackServer.h"
-#include "support/WindowTesting.h"
+#include "app/frm_main.h"
+#include "net/curl_transfer.h"
+#include "support/fake_transfer.h"
+#include "support/loopback_server.h"
+#include "support/window_testing.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -20,7 +20,7 @@ struct Watched : QObject
     {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        test::Control<QLabel>(window, QStringLiteral("lblStatus"))->installEventFilter(this);
+        test::control<QLabel>(window, QStringLiteral("lblStatus"))->installEventFilter(this);
     }
     bool eventFilter(QObject* label, QEvent* event) override
     {
@@ -29,7 +29,7 @@ struct Watched : QObject
             painted << shown->text();
         return false;
     }
-    void get() { test::Press(test::Control(window, QStringLiteral("cmdGet"))); }
+    void get() { test::press(test::control(window, QStringLiteral("cmdGet"))); }
 
     frmMain window;
     QStringList painted;
@@ -70,10 +70,10 @@ TEST_P(Trickle, ShowsTheArrivingKilobytesRisingBeforeTheBodyIsRead)
                      .endlessPiece = QByteArray(500, 'x'),
                      .trickleMs = 50,
                      .pieces = 20});
-    test::UseProxy(server.port());
+    test::useProxy(server.port());
     Watched watched(new CurlTransfer);
     watched.get();
-    test::UseNoProxy();
+    test::useNoProxy();
 
     // Reading the body starts with the kilobytes alone; live texts come before.
     const QRegularExpression live(

@@ -9,7 +9,7 @@ namespace {
 
 using reference::Text;
 
-Text Kill(Text data)
+Text kill(Text data)
 {
     return KillTags(data);
 }
@@ -20,14 +20,14 @@ TEST(Toolkit, EdgeCases)
 {
     const std::pair<Text (*)(), Text> cases[] = {
         {[] { return FindBefore(u"abcABCx", u"abc"); }, u"abc"},
-        {[] { return Kill(u"a<b>c<d"); }, u"ac<d"},
-        {[] { return Kill(u"<<b>>"); }, u">"},
-        {[] { return Kill(u"A&NBSP;B&nBsP;&nbsp"); }, u"A B &nbsp"},
-        {[] { return Kill(u"&nb<i>sp;"); }, u"&nbsp;"},
-        {[] { return Kill(Text(32764, u'x') + u"<>"); }, Text(32764, u'x')},
-        {[] { return Kill(Text(32765, u'x') + u"<>"); }, u"!Overflow"},
-        {[] { return Kill(Text(32766, u'x') + u"<"); }, Text(32766, u'x') + u"<"},
-        {[] { return Kill(Text(32767, u'x') + u"<"); }, u"!Overflow"},
+        {[] { return kill(u"a<b>c<d"); }, u"ac<d"},
+        {[] { return kill(u"<<b>>"); }, u">"},
+        {[] { return kill(u"A&NBSP;B&nBsP;&nbsp"); }, u"A B &nbsp"},
+        {[] { return kill(u"&nb<i>sp;"); }, u"&nbsp;"},
+        {[] { return kill(Text(32764, u'x') + u"<>"); }, Text(32764, u'x')},
+        {[] { return kill(Text(32765, u'x') + u"<>"); }, u"!Overflow"},
+        {[] { return kill(Text(32766, u'x') + u"<"); }, Text(32766, u'x') + u"<"},
+        {[] { return kill(Text(32767, u'x') + u"<"); }, u"!Overflow"},
         {[] { return Parse(u"a:::b", u"::", 2); }, u":b"},
         {[] { return Parse(Text(32766, u'x'), u",", 1); }, Text(32766, u'x')},
         {[] { return Parse(Text(32767, u'x'), u",", 1); }, u"!Overflow"},
@@ -35,12 +35,12 @@ TEST(Toolkit, EdgeCases)
         {[] { return Parse(Text(32765, u'x') + u",,b", u",", 3); }, u"!Overflow"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(reference::Outcome(cases[i].first), cases[i].second) << "case " << i;
+        EXPECT_EQ(reference::outcome(cases[i].first), cases[i].second) << "case " << i;
 }
 
 // Texts of one letter in both cases, the characters next to the capitals and to the small
 // letters, which must not fold, and the pieces the toolkit reacts to.
-Text RandomText(std::mt19937& rng, char16_t letter, std::size_t length)
+Text randomText(std::mt19937& rng, char16_t letter, std::size_t length)
 {
     static const Text markup[] = {u"<",     u">",     u"&nbsp;",   u"&NbSp;", u"&nb", u"sp;",
                                   u"&",     u"\r",    u"\n",       u"\r\n",   u" ",   u"\t",
@@ -62,12 +62,12 @@ TEST(Toolkit, EveryRoutineMatchesItsLiteralVersion)
     std::mt19937 rng(1999);
     for (int i = 0; i < 26 * 800; ++i) {
         const auto letter = static_cast<char16_t>(u'a' + i % 26);
-        Text text = RandomText(rng, letter, rng() % 24);
+        Text text = randomText(rng, letter, rng() % 24);
         if (i % 100 == 0)
-            text += Text(32767 - 40 - text.size() + rng() % 60, u'x') + RandomText(rng, letter, 40);
-        const Text marker = RandomText(rng, letter, rng() % 4);
+            text += Text(32767 - 40 - text.size() + rng() % 60, u'x') + randomText(rng, letter, 40);
+        const Text marker = randomText(rng, letter, rng() % 4);
         const auto num = static_cast<std::int16_t>(static_cast<int>(rng() % 10) - 1);
-        ASSERT_EQ(reference::FirstDifference(text, marker, num), "") << "text " << i;
+        ASSERT_EQ(reference::firstDifference(text, marker, num), "") << "text " << i;
     }
 }
 

@@ -1,14 +1,14 @@
-#include "app/frmMain.h"
-#include "net/CurlTransfer.h"
-#include "net/QtText.h"
+#include "app/frm_main.h"
+#include "net/curl_transfer.h"
+#include "net/qt_text.h"
 #include "sources/chart_source.h"
-#include "support/FakeTransfer.h"
-#include "support/LoopbackServer.h"
-#include "support/WindowTesting.h"
+#include "support/fake_transfer.h"
 #include "support/golden_rows.h"
-#include "tools/sample-server/SampleServer.h"
+#include "support/loopback_server.h"
+#include "support/window_testing.h"
 #include "tools/sample-server/demo_server.h"
 #include "tools/sample-server/sample_pages.h"
+#include "tools/sample-server/sample_server.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -42,8 +42,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window)); // for the shortcuts
     }
 
-    QTabBar* tabs() const { return Control<QTabBar>(window, "tabChoose"); }
-    QWidget* page(int i) const { return Control(window, QStringLiteral("fraMain(%1)").arg(i)); }
+    QTabBar* tabs() const { return control<QTabBar>(window, "tabChoose"); }
+    QWidget* page(int i) const { return control(window, QStringLiteral("fraMain(%1)").arg(i)); }
     static Pages only(int page) { return {page, page, {page}}; }
 
     // The selected tab, the page the user sees (the one whose control fills the middle of the
@@ -68,7 +68,7 @@ protected:
     // box unticked) and the cursor normal.
     void whileDownloading(const char* trigger, const std::function<void()>& during)
     {
-        auto* button = Control<QAbstractButton>(window, trigger);
+        auto* button = control<QAbstractButton>(window, trigger);
         bool ran = false;
         const QObject scope; // a transfer that never started takes the timer with it
         QTimer::singleShot(0, &scope, [&] {
@@ -80,7 +80,7 @@ protected:
             during();
             transfer->finish();
         });
-        Press(button);
+        press(button);
         EXPECT_TRUE(ran);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_TRUE(button->isEnabled() && !button->isChecked());
@@ -90,7 +90,7 @@ protected:
     frmMain window;
 };
 
-Act Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+Act key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
     // Plain keys go to the tab strip, shortcuts to the window.
     return [=](QTabBar& t, QWidget& w) { QTest::keyClick(modifiers ? &w : &t, key, modifiers); };
@@ -100,16 +100,16 @@ Act Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 // a transfer (a source's Get on page 2, the version check on page 5), then once more after it:
 // the page it leads to (-1: the window closes).
 const Window::ParamType Actions[] = {
-    {"ClickTab", 5, 4, [](QTabBar&, QWidget& window) { ShowPage(window, 4); }},
-    {"ClickFirstTab", 2, 0, [](QTabBar&, QWidget& window) { ShowPage(window, 0); }},
-    {"Left", 2, 1, Key(Qt::Key_Left)},
-    {"Right", 2, 3, Key(Qt::Key_Right)},
-    {"Home", 2, 0, Key(Qt::Key_Home)},
-    {"End", 2, 5, Key(Qt::Key_End)},
-    {"CtrlTab", 2, 3, Key(Qt::Key_Tab, Qt::ControlModifier)},
-    {"CtrlShiftTab", 2, 1, Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier)},
-    {"CtrlPageDown", 2, 3, Key(Qt::Key_PageDown, Qt::ControlModifier)},
-    {"CtrlPageUp", 2, 1, Key(Qt::Key_PageUp, Qt::ControlModifier)},
+    {"ClickTab", 5, 4, [](QTabBar&, QWidget& window) { showPage(window, 4); }},
+    {"ClickFirstTab", 2, 0, [](QTabBar&, QWidget& window) { showPage(window, 0); }},
+    {"Left", 2, 1, key(Qt::Key_Left)},
+    {"Right", 2, 3, key(Qt::Key_Right)},
+    {"Home", 2, 0, key(Qt::Key_Home)},
+    {"End", 2, 5, key(Qt::Key_End)},
+    {"CtrlTab", 2, 3, key(Qt::Key_Tab, Qt::ControlModifier)},
+    {"CtrlShiftTab", 2, 1, key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier)},
+    {"CtrlPageDown", 2, 3, key(Qt::Key_PageDown, Qt::ControlModifier)},
+    {"CtrlPageUp", 2, 1, key(Qt::Key_PageUp, Qt::ControlModifier)},
     {"Wheel", 2, 3,
      [](QTabBar& tabs, QWidget&) {
          QWheelEvent down({}, {}, {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
@@ -123,9 +123,9 @@ TEST_P(Window, ChangesPageOrClosesOnlyWhenNoTransferRuns)
     const auto& [name, from, to, act] = GetParam();
     // The window opens on page 0 with every page taking input; a click on the selected tab
     // changes nothing.
-    ShowPage(window, 0);
+    showPage(window, 0);
     EXPECT_EQ(pages(), Pages(0, 0, {0, 1, 2, 3, 4, 5}));
-    ShowPage(window, from);
+    showPage(window, from);
     whileDownloading(from == 5 ? "chkUpdate" : "cmdCDDBSongs", [&, from = from, &act = act] {
         act(*tabs(), window);
         EXPECT_EQ(pages(), only(from));
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, Window, ::testing::ValuesIn(Actions),
 // gives its trigger and the cursor back as one that succeeds does.
 TEST_F(Window, OpensIdleAndAFailedOrRefusedTransferGivesItsTriggerBack)
 {
-    EXPECT_EQ(Status(window), "Done.");
+    EXPECT_EQ(statusText(window), "Done.");
     for (const QComboBox* choices : window.findChildren<QComboBox*>())
         EXPECT_EQ(choices->currentIndex(), 0) << choices->objectName().toStdString();
     // An extraction that fails midway keeps the rows before the failure: the fields of K-Rock's
@@ -150,8 +150,9 @@ TEST_F(Window, OpensIdleAndAFailedOrRefusedTransferGivesItsTriggerBack)
                       QStringLiteral("r0000\r\nl\r\na\r\ns\r\nx\r\ny\r\n").repeated(1600) +
                       "</table>"};
     whileDownloading("cmdGet", [] {});
-    EXPECT_EQ(Control<QTreeWidget>(window, "lstKrock")->topLevelItemCount(), 1489);
-    EXPECT_TRUE(Status(window).startsWith("An error occured while processing the list: Overflow."));
+    EXPECT_EQ(control<QTreeWidget>(window, "lstKrock")->topLevelItemCount(), 1489);
+    EXPECT_TRUE(
+        statusText(window).startsWith("An error occured while processing the list: Overflow."));
     transfer->states = {1, 2, 3, 4, 11};
     whileDownloading("cmdGet", [] {});
     // A refusal shows its box; the version check then says why it failed.
@@ -163,14 +164,14 @@ TEST_F(Window, OpensIdleAndAFailedOrRefusedTransferGivesItsTriggerBack)
         box->close();
     };
     whileDownloading("cmdGet", closeBox);
-    ShowPage(window, 5);
+    showPage(window, 5);
     whileDownloading("chkUpdate", closeBox);
-    EXPECT_EQ(Status(window), "Version check failed: Cannot start");
+    EXPECT_EQ(statusText(window), "Version check failed: Cannot start");
 }
 
 // Row `r` as copied when the header shows the first two columns swapped. Every cell holds a
 // tab and a line break, which the copy turns into blanks.
-QString Copied(int r, int columns)
+QString copied(int r, int columns)
 {
     QStringList cells;
     for (int c : QList<int>{1, 0, 2, 3, 4, 5}.first(columns))
@@ -179,7 +180,7 @@ QString Copied(int r, int columns)
 }
 
 // Picks the first item, "Copy", from the list's context menu.
-void CopyFromMenu(QTreeWidget& list)
+void copyFromMenu(QTreeWidget& list)
 {
     QTimer::singleShot(0, &list, [] {
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
@@ -194,7 +195,7 @@ void CopyFromMenu(QTreeWidget& list)
 TEST_F(Window, CopyGivesTheSelectedRowsInHeaderOrder)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    for (int i = 0; i < int(AllSources().size()); ++i) {
+    for (int i = 0; i < int(allSources().size()); ++i) {
         auto* list = page(i)->findChild<QTreeWidget*>();
         const int columns = list->columnCount();
         for (int r = 0; r < 3; ++r) {
@@ -210,10 +211,10 @@ TEST_F(Window, CopyGivesTheSelectedRowsInHeaderOrder)
         list->topLevelItem(2)->setSelected(true);
         list->topLevelItem(0)->setSelected(true);
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(clipboard->text(), Copied(0, columns) + Copied(2, columns)) << i;
+        EXPECT_EQ(clipboard->text(), copied(0, columns) + copied(2, columns)) << i;
         QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-        CopyFromMenu(*list);
-        EXPECT_EQ(clipboard->text(), Copied(0, columns) + Copied(1, columns) + Copied(2, columns));
+        copyFromMenu(*list);
+        EXPECT_EQ(clipboard->text(), copied(0, columns) + copied(1, columns) + copied(2, columns));
     }
 }
 
@@ -221,13 +222,13 @@ TEST_F(Window, CopyGivesTheSelectedRowsInHeaderOrder)
 // and Space open the website.
 TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
 {
-    ShowPage(window, 5);
-    const QString about = Control<QLabel>(window, "lblAbout")->text();
+    showPage(window, 5);
+    const QString about = control<QLabel>(window, "lblAbout")->text();
     EXPECT_TRUE(about.startsWith("About Vandrel v" VANDREL_VERSION "\r\n")) << about.toStdString();
     // Bold alone does not count as highlighted: only underline is tested.
-    QFont boldOnly = Control(window, "lblWebPage")->font();
+    QFont boldOnly = control(window, "lblWebPage")->font();
     boldOnly.setBold(true);
-    Control(window, "lblWebPage")->setFont(boldOnly);
+    control(window, "lblWebPage")->setFont(boldOnly);
     // Where the mouse moves to, and the link's look then: 2 for underline plus 1 for bold.
     const std::tuple<const char*, QPoint, int> moves[] = {
         {"lblAbout", {}, 1},         {"lblWebPage", {}, 3},     {"lblAbout", {}, 3},
@@ -235,16 +236,16 @@ TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
         {"fraMain(5)", {4, 200}, 0}, {"lblWebPage", {}, 3},
     };
     for (const auto& [name, at, look] : moves) {
-        QWidget* control = Control(window, name);
-        QTest::mouseMove(control, at.isNull() ? control->rect().center() : at);
-        const QFont link = Control(window, "lblWebPage")->font();
+        QWidget* target = control(window, name);
+        QTest::mouseMove(target, at.isNull() ? target->rect().center() : at);
+        const QFont link = control(window, "lblWebPage")->font();
         EXPECT_EQ(link.underline() * 2 + link.bold(), look) << name;
     }
     UrlCatcher browser;
-    QTest::mouseClick(Control(window, "lblWebPage"), Qt::LeftButton);
+    QTest::mouseClick(control(window, "lblWebPage"), Qt::LeftButton);
     tabs()->setFocus();
     QTest::keyClick(tabs(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), Control(window, "lblWebPage"));
+    ASSERT_EQ(QApplication::focusWidget(), control(window, "lblWebPage"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(browser.opened, QStringList(3, "http://vandrel.example.org/vb/vandrel/"));
@@ -275,29 +276,29 @@ TEST_F(EndToEnd, EveryGetButtonShowsWhatItsPageHolds)
 {
     static const QRegularExpression done(
         QStringLiteral("^Done\\. \\(\\d+[.,]\\d secs\\)\r\n\\((\\d+) Found\\)$"));
-    for (int s = 0; s < int(AllSources().size()); ++s) {
-        const ChartSource& source = *AllSources()[s];
-        ShowPage(window, s);
-        auto* page = Control(window, QStringLiteral("fraMain(%1)").arg(s));
-        for (const std::u16string_view item : ChoicesOf(source)) {
+    for (int s = 0; s < int(allSources().size()); ++s) {
+        const ChartSource& source = *allSources()[s];
+        showPage(window, s);
+        auto* page = control(window, QStringLiteral("fraMain(%1)").arg(s));
+        for (const std::u16string_view item : choicesOf(source)) {
             const QUrl address(qt(source.address(item)));
             SCOPED_TRACE(address.toString().toStdString());
-            const GoldenList golden = Golden(source, item);
+            const GoldenList golden = goldenList(source, item);
             // The saved page is still the one served, so the golden rows are still its rows.
-            const auto served = sample::FindPage(address.path().toStdString());
+            const auto served = sample::findPage(address.path().toStdString());
             EXPECT_EQ(served ? QString::fromStdString(served->body).replace("&amp;", "&") : "",
                       golden.page);
             if (auto* choice = page->findChild<QComboBox*>())
                 choice->setCurrentText(qt(item));
-            Press(page->findChild<QAbstractButton*>());
+            press(page->findChild<QAbstractButton*>());
             // A caption's "&&" shows as one "&".
             EXPECT_EQ(QAccessible::queryAccessibleInterface(page)->text(QAccessible::Name),
                       qt(source.choiceCaption ? source.choiceCaption(item) : source.caption)
                           .replace("&&", "&"));
             const bool listed = !golden.page.isEmpty() && golden.error.isEmpty();
-            EXPECT_EQ(done.match(Status(window)).captured(1),
+            EXPECT_EQ(done.match(statusText(window)).captured(1),
                       listed ? QString::number(golden.rows.size()) : QString());
-            EXPECT_TRUE(Status(window).contains(golden.error));
+            EXPECT_TRUE(statusText(window).contains(golden.error));
             auto* list = page->findChild<QTreeWidget*>();
             ASSERT_EQ(list->topLevelItemCount(), golden.rows.size());
             for (int r = 0; r < list->topLevelItemCount(); ++r)
@@ -320,20 +321,20 @@ TEST(VersionCheck, ShowsWhatThePageSaysAndEndsUnticked)
         {"", "", "Error "}, // nothing listens
         {"200 OK", "<!-- Version -->" + QByteArray(40000, 'x'), "Version check failed: Overflow"},
     };
-    ShowPage(window, 5);
-    auto* box = Control<QCheckBox>(window, "chkUpdate");
+    showPage(window, 5);
+    auto* box = control<QCheckBox>(window, "chkUpdate");
     for (const auto& [code, body, status] : checks) {
         LoopbackServer server;
         server.setReply({LoopbackServer::response(code, {}, body)});
-        UseProxy(code.isEmpty() ? LoopbackServer::closedPort() : server.port());
-        Press(box);
-        EXPECT_EQ(code.isEmpty() ? Status(window).left(6) : Status(window), status);
+        useProxy(code.isEmpty() ? LoopbackServer::closedPort() : server.port());
+        press(box);
+        EXPECT_EQ(code.isEmpty() ? statusText(window).left(6) : statusText(window), status);
         EXPECT_TRUE(box->isEnabled() && !box->isChecked());
     }
 }
 
 // The whole answer to "GET target", on a connection of its own.
-QByteArray Fetch(quint16 port, const QByteArray& target)
+QByteArray fetch(quint16 port, const QByteArray& target)
 {
     QTcpSocket socket;
     QSignalSpy closed(&socket, &QTcpSocket::disconnected);
@@ -347,11 +348,11 @@ TEST(SampleServer, AnswersAsServerAndAsProxy)
 {
     sample::SampleServer sample;
     ASSERT_TRUE(sample.listen(0));
-    const QUrl address(qt(AllSources().front()->address({})));
-    const QByteArray asProxy = Fetch(sample.port(), address.toEncoded());
+    const QUrl address(qt(allSources().front()->address({})));
+    const QByteArray asProxy = fetch(sample.port(), address.toEncoded());
     EXPECT_TRUE(asProxy.startsWith("HTTP/1.1 200 ") &&
-                asProxy == Fetch(sample.port(), address.path().toUtf8()));
-    EXPECT_TRUE(Fetch(sample.port(), "/no/such/page.html").startsWith("HTTP/1.1 404 "));
+                asProxy == fetch(sample.port(), address.path().toUtf8()));
+    EXPECT_TRUE(fetch(sample.port(), "/no/such/page.html").startsWith("HTTP/1.1 404 "));
 }
 
 // The built programs, with no display: "-platform offscreen" gives the window one. An exit

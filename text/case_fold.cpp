@@ -6,7 +6,7 @@ namespace vandrel {
 
 // A plain loop over the possible starts: on tag-dense pages the first character of a marker
 // ("<") comes every few characters, so skipping ahead by blocks does not pay.
-std::size_t FindIgnoreCase(std::u16string_view text, std::u16string_view marker, std::size_t from)
+std::size_t findIgnoreCase(std::u16string_view text, std::u16string_view marker, std::size_t from)
 {
     if (marker.empty())
         return from <= text.size() ? from : std::u16string_view::npos;
@@ -14,7 +14,7 @@ std::size_t FindIgnoreCase(std::u16string_view text, std::u16string_view marker,
         return std::u16string_view::npos;
     // The characters that fold to the marker's first one.
     const char16_t lower = FoldAscii(marker.front());
-    const char16_t upper = CapitalOf(lower);
+    const char16_t upper = capitalOf(lower);
     const std::u16string_view rest = marker.substr(1);
     const std::size_t end = text.size() - marker.size() + 1;
     for (std::size_t at = from; at < end; ++at) {
@@ -27,7 +27,7 @@ std::size_t FindIgnoreCase(std::u16string_view text, std::u16string_view marker,
     return std::u16string_view::npos;
 }
 
-std::u16string ToLower(std::u16string_view text)
+std::u16string toLower(std::u16string_view text)
 {
     std::u16string lower(text.size(), u'\0');
     std::ranges::transform(text, lower.begin(), FoldAscii);

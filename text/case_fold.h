@@ -18,7 +18,7 @@ inline constexpr auto SameIgnoringCase = [](char16_t a, char16_t b) {
 };
 
 // The capital letter that folds to the small letter c; c itself for any other character.
-inline char16_t CapitalOf(char16_t c)
+inline char16_t capitalOf(char16_t c)
 {
     const auto capital = static_cast<char16_t>(c - (u'a' - u'A'));
     return FoldAscii(capital) == c ? capital : c;
@@ -26,10 +26,10 @@ inline char16_t CapitalOf(char16_t c)
 
 // The position of the first occurrence of `marker` (any case) that starts at `from` or later;
 // npos when there is none. An empty marker is found at `from`.
-std::size_t FindIgnoreCase(std::u16string_view text, std::u16string_view marker,
+std::size_t findIgnoreCase(std::u16string_view text, std::u16string_view marker,
                            std::size_t from = 0);
 
 // The text with its ASCII capitals in lower case.
-std::u16string ToLower(std::u16string_view text);
+std::u16string toLower(std::u16string_view text);
 
 } // namespace vandrel

@@ -9,29 +9,29 @@ namespace {
 constexpr auto npos = std::u16string_view::npos;
 } // namespace
 
-std::u16string_view AfterFirst(std::u16string_view text, std::u16string_view marker)
+std::u16string_view afterFirst(std::u16string_view text, std::u16string_view marker)
 {
-    const std::size_t hit = FindIgnoreCase(text, marker);
+    const std::size_t hit = findIgnoreCase(text, marker);
     return hit == npos ? std::u16string_view() : text.substr(hit + marker.size());
 }
 
-std::u16string_view CutFrom(std::u16string_view text, std::u16string_view marker)
+std::u16string_view cutFrom(std::u16string_view text, std::u16string_view marker)
 {
-    const std::size_t hit = FindIgnoreCase(text, marker);
+    const std::size_t hit = findIgnoreCase(text, marker);
     if (hit == npos)
         throw Failure::invalidArgument();
     return text.substr(hit);
 }
 
-std::u16string_view CutBeforeFromSecond(std::u16string_view text, std::u16string_view marker)
+std::u16string_view cutBeforeFromSecond(std::u16string_view text, std::u16string_view marker)
 {
-    const std::size_t hit = FindIgnoreCase(text, marker, 1);
+    const std::size_t hit = findIgnoreCase(text, marker, 1);
     if (hit == npos)
         throw Failure::invalidArgument();
     return text.substr(0, hit);
 }
 
-std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_view delimiter)
+std::vector<std::u16string_view> split(std::u16string_view text, std::u16string_view delimiter)
 {
     std::vector<std::u16string_view> pieces;
     if (text.empty())
@@ -47,7 +47,7 @@ std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_
     return pieces;
 }
 
-std::u16string_view Trim(std::u16string_view text)
+std::u16string_view trim(std::u16string_view text)
 {
     const std::size_t first = text.find_first_not_of(u' ');
     if (first == npos)

@@ -9,21 +9,21 @@ namespace vandrel {
 
 // The text after the first occurrence of `marker`, as FindAfter gives it: empty when there is
 // none, the whole text for an empty marker.
-std::u16string_view AfterFirst(std::u16string_view text, std::u16string_view marker);
+std::u16string_view afterFirst(std::u16string_view text, std::u16string_view marker);
 
 // The text from the first occurrence of `marker` on, the marker included;
 // Failure::invalidArgument() when there is none.
-std::u16string_view CutFrom(std::u16string_view text, std::u16string_view marker);
+std::u16string_view cutFrom(std::u16string_view text, std::u16string_view marker);
 
 // The text before the first occurrence of `marker` that starts at the second character or
 // later; Failure::invalidArgument() when there is none.
-std::u16string_view CutBeforeFromSecond(std::u16string_view text, std::u16string_view marker);
+std::u16string_view cutBeforeFromSecond(std::u16string_view text, std::u16string_view marker);
 
 // The pieces between the occurrences of `delimiter`, empty pieces included; no pieces at all
 // for an empty text.
-std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_view delimiter);
+std::vector<std::u16string_view> split(std::u16string_view text, std::u16string_view delimiter);
 
 // Without leading and trailing blanks (U+0020 only).
-std::u16string_view Trim(std::u16string_view text);
+std::u16string_view trim(std::u16string_view text);
 
 } // namespace vandrel

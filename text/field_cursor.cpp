@@ -9,7 +9,7 @@ FieldCursor::FieldCursor(std::u16string_view text, std::u16string_view delimiter
 {
 }
 
-std::u16string FieldCursor::Field(std::int16_t num)
+std::u16string FieldCursor::field(std::int16_t num)
 {
     if (text_.empty() || delimiter_.empty() || num < 1)
         return {};
@@ -26,14 +26,14 @@ std::u16string FieldCursor::Field(std::int16_t num)
         if (hit == std::u16string_view::npos)
             return {};
         // The next field's 1-based start has to fit in 16 bits.
-        if (!Fits16(hit + delimiter.size() + 1))
+        if (!fits16(hit + delimiter.size() + 1))
             throw Failure::overflow();
         start_ = start = hit + delimiter.size();
     }
     const std::size_t hit = text.find(delimiter, start);
     const std::size_t end = hit == std::u16string_view::npos ? text.size() : hit;
     // In 1-based positions the field ends before end + 1, which has to fit in 16 bits as well.
-    if (!Fits16(end + 1))
+    if (!fits16(end + 1))
         throw Failure::overflow();
     return std::u16string(text.substr(start, end - start));
 }

@@ -16,7 +16,7 @@ public:
     FieldCursor(std::u16string_view text, std::u16string_view delimiter);
 
     // Field `num`, counted from 1; empty when the text has fewer fields.
-    std::u16string Field(std::int16_t num);
+    std::u16string field(std::int16_t num);
 
 private:
     std::u16string_view text_;

@@ -9,30 +9,30 @@
 // fail with Failure::overflow() where a wider value would not fit.
 namespace vandrel {
 
-inline bool Fits16(long long value)
+inline bool fits16(long long value)
 {
     return value >= std::numeric_limits<std::int16_t>::min() &&
            value <= std::numeric_limits<std::int16_t>::max();
 }
 
-inline std::int16_t ToInt16(long long value)
+inline std::int16_t toInt16(long long value)
 {
-    if (!Fits16(value))
+    if (!fits16(value))
         throw Failure::overflow();
     return static_cast<std::int16_t>(value);
 }
 
-inline std::int16_t Add16(std::int16_t a, std::int16_t b)
+inline std::int16_t add16(std::int16_t a, std::int16_t b)
 {
-    return ToInt16(static_cast<long long>(a) + b);
+    return toInt16(static_cast<long long>(a) + b);
 }
 
 // Runs body(i) for i from `first` to `last` with a 16-bit counter: `last` is converted before
 // the first pass, and the step past a `last` of 32,767 overflows after its pass.
-template <typename Body> void ForEach16(std::int16_t first, long long last, Body body)
+template <typename Body> void forEach16(std::int16_t first, long long last, Body body)
 {
-    const std::int16_t limit = ToInt16(last);
-    for (std::int16_t i = first; i <= limit; i = Add16(i, 1))
+    const std::int16_t limit = toInt16(last);
+    for (std::int16_t i = first; i <= limit; i = add16(i, 1))
         body(i);
 }
 

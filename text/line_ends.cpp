@@ -4,7 +4,7 @@
 
 namespace vandrel {
 
-std::u16string CrLfForBareLf(std::u16string text)
+std::u16string crLfForBareLf(std::u16string text)
 {
     const auto bare = [&](std::size_t i) {
         return text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r');
@@ -25,7 +25,7 @@ std::u16string CrLfForBareLf(std::u16string text)
     return result;
 }
 
-std::u16string CollapseCrLfRuns(std::u16string text)
+std::u16string collapseCrLfRuns(std::u16string text)
 {
     constexpr std::u16string_view crLf = u"\r\n";
     const std::u16string_view read = text;

@@ -6,9 +6,9 @@
 namespace vandrel {
 
 // Every line feed without a carriage return before it turned into CR LF.
-std::u16string CrLfForBareLf(std::u16string text);
+std::u16string crLfForBareLf(std::u16string text);
 
 // Every run of consecutive CR LF pairs shortened to one pair.
-std::u16string CollapseCrLfRuns(std::u16string text);
+std::u16string collapseCrLfRuns(std::u16string text);
 
 } // namespace vandrel

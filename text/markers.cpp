@@ -12,11 +12,11 @@ namespace vandrel {
 namespace {
 
 constexpr auto npos = std::u16string_view::npos;
-constexpr std::u16string_view nbsp = u"&nbsp;";
+constexpr std::u16string_view Nbsp = u"&nbsp;";
 
 bool nbspAt(std::u16string_view text, std::size_t at)
 {
-    return std::ranges::equal(text.substr(at, nbsp.size()), nbsp, SameIgnoringCase);
+    return std::ranges::equal(text.substr(at, Nbsp.size()), Nbsp, SameIgnoringCase);
 }
 
 // The length of text once every "&nbsp;" in it is a blank.
@@ -24,7 +24,7 @@ std::size_t blankedLength(std::u16string_view text)
 {
     std::size_t length = text.size();
     for (auto at = text.find(u'&'); at != npos; at = text.find(u'&', at + 1))
-        length -= nbspAt(text, at) ? nbsp.size() - 1 : 0;
+        length -= nbspAt(text, at) ? Nbsp.size() - 1 : 0;
     return length;
 }
 
@@ -34,9 +34,9 @@ std::size_t blankedLength(std::u16string_view text)
 // matters near the limit: blanking never lengthens a text.
 bool tagOverflows(std::size_t open, std::u16string_view tag, bool closed)
 {
-    if (!Fits16(open))
+    if (!fits16(open))
         return true;
-    return closed && !Fits16(open + tag.size() + 1) && !Fits16(open + blankedLength(tag) + 1);
+    return closed && !fits16(open + tag.size() + 1) && !fits16(open + blankedLength(tag) + 1);
 }
 
 // Rewrites a text front to back in its own storage: what is written never outruns what is
@@ -59,7 +59,7 @@ public:
                 return true;
             if (c == u'&' && nbspAt(text_, read_)) {
                 text_[write_++] = u' ';
-                read_ += nbsp.size();
+                read_ += Nbsp.size();
             } else {
                 keepOne();
             }
@@ -89,7 +89,7 @@ private:
 
 std::u16string FindAfter(std::u16string_view Text, std::u16string_view Search)
 {
-    return std::u16string(AfterFirst(Text, Search));
+    return std::u16string(afterFirst(Text, Search));
 }
 
 std::u16string FindBefore(std::u16string_view Text, std::u16string_view Search)
@@ -126,7 +126,7 @@ std::u16string KillTags(std::u16string& Data)
 
 std::u16string Parse(std::u16string_view Text, std::u16string_view Delimiter, std::int16_t Num)
 {
-    return FieldCursor(Text, Delimiter).Field(Num);
+    return FieldCursor(Text, Delimiter).field(Num);
 }
 
 } // namespace vandrel

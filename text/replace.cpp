@@ -25,12 +25,12 @@ public:
     {
         for (const Replacement& r : set_) {
             const char16_t first = fold_(r.from.front());
-            lowest_ = std::min({lowest_, first, CapitalOf(first)});
-            highest_ = std::max({highest_, first, CapitalOf(first)});
+            lowest_ = std::min({lowest_, first, capitalOf(first)});
+            highest_ = std::max({highest_, first, capitalOf(first)});
         }
     }
 
-    Hit Find(std::u16string_view text, std::size_t from) const
+    Hit find(std::u16string_view text, std::size_t from) const
     {
         const auto same = [this](char16_t a, char16_t b) { return fold_(a) == fold_(b); };
         for (std::size_t at = from; at < text.size(); ++at) {
@@ -54,12 +54,12 @@ private:
 };
 
 template <typename Fold>
-std::u16string ReplaceEachFolded(std::u16string text, std::span<const Replacement> set, Fold fold)
+std::u16string replaceEachFolded(std::u16string text, std::span<const Replacement> set, Fold fold)
 {
     const AnyMarker markers(set, fold);
     auto write = text.begin();
     std::size_t done = 0;
-    for (Hit hit = markers.Find(text, 0); hit.replacement; hit = markers.Find(text, done)) {
+    for (Hit hit = markers.find(text, 0); hit.replacement; hit = markers.find(text, done)) {
         write = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done),
                           text.begin() + static_cast<std::ptrdiff_t>(hit.at), write);
         write = std::copy(hit.replacement->to.begin(), hit.replacement->to.end(), write);
@@ -72,17 +72,17 @@ std::u16string ReplaceEachFolded(std::u16string text, std::span<const Replacemen
 
 } // namespace
 
-std::u16string ReplaceEach(std::u16string text, std::span<const Replacement> replacements)
+std::u16string replaceEach(std::u16string text, std::span<const Replacement> replacements)
 {
-    return ReplaceEachFolded(std::move(text), replacements, Exact);
+    return replaceEachFolded(std::move(text), replacements, Exact);
 }
 
-std::u16string ReplaceEachIgnoreCase(std::u16string text, std::span<const Replacement> replacements)
+std::u16string replaceEachIgnoreCase(std::u16string text, std::span<const Replacement> replacements)
 {
-    return ReplaceEachFolded(std::move(text), replacements, FoldAscii);
+    return replaceEachFolded(std::move(text), replacements, FoldAscii);
 }
 
-std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u16string_view to)
+std::u16string replaceAll(std::u16string text, std::u16string_view from, std::u16string_view to)
 {
     auto write = text.begin();
     std::size_t done = 0;
@@ -97,7 +97,7 @@ std::u16string ReplaceAll(std::u16string text, std::u16string_view from, std::u1
     return text;
 }
 
-std::u16string RemoveChars(std::u16string text, std::u16string_view drop)
+std::u16string removeChars(std::u16string text, std::u16string_view drop)
 {
     // A table for ASCII keeps the loop free of a branch on the character itself, which the
     // line breaks and indents in every row of a page would keep mispredicting.

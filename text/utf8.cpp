@@ -28,7 +28,7 @@ char32_t next(std::string_view bytes, std::size_t& i)
 
 } // namespace
 
-std::u16string FromUtf8(std::string_view bytes)
+std::u16string fromUtf8(std::string_view bytes)
 {
     std::u16string text;
     text.reserve(bytes.size());

@@ -6,6 +6,6 @@
 namespace vandrel {
 
 // UTF-8 to UTF-16; a malformed sequence becomes U+FFFD.
-std::u16string FromUtf8(std::string_view bytes);
+std::u16string fromUtf8(std::string_view bytes);
 
 } // namespace vandrel

@@ -1,7 +1,7 @@
-#include "net/BodyText.h"
-#include "net/TransferMonitor.h"
-#include "net/VersionCheck.h"
-#include "support/FakeTransfer.h"
+#include "net/body_text.h"
+#include "net/transfer_monitor.h"
+#include "net/version_check.h"
+#include "support/fake_transfer.h"
 
 #include <QRegularExpression>
 #include <cassert>
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
            (digits.size() > 10 ? INT32_MAX : qMin(digits.toLongLong(), qint64(INT32_MAX))));
     try {
         assert(text.text().contains(
-            QString::fromStdU16String(NewestVersion(text.text().toStdU16String()))));
+            QString::fromStdU16String(newestVersion(text.text().toStdU16String()))));
     } catch (const Failure&) {
         // Past the 16-bit positions: the version check reports it.
     }

@@ -16,12 +16,12 @@ struct CheckedRows final : RowSink
     explicit CheckedRows(std::size_t columns) : columns(columns) {}
 
     // The fuzzer reports the abort as a crash, with the stack of the rule that broke.
-    static void Check(bool holds) { return holds ? void() : std::abort(); }
+    static void check(bool holds) { return holds ? void() : std::abort(); }
 
-    void AddRow(std::u16string) override { Check(++rows <= 32768); }
-    void SetSubItem(int index, std::u16string) override
+    void addRow(std::u16string) override { check(++rows <= 32768); }
+    void setSubItem(int index, std::u16string) override
     {
-        Check(rows > 0 && index >= 1 && static_cast<std::size_t>(index) < columns);
+        check(rows > 0 && index >= 1 && static_cast<std::size_t>(index) < columns);
     }
 
     std::size_t columns;
@@ -33,8 +33,8 @@ struct CheckedRows final : RowSink
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::u16string page = vandrel::FromUtf8({reinterpret_cast<const char*>(data), size});
-    for (const vandrel::ChartSource* source : vandrel::AllSources()) {
+    const std::u16string page = vandrel::fromUtf8({reinterpret_cast<const char*>(data), size});
+    for (const vandrel::ChartSource* source : vandrel::allSources()) {
         vandrel::CheckedRows rows(source->columns.size());
         try {
             source->extract(page, rows);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto num = static_cast<std::int16_t>(static_cast<std::int8_t>(data[0]));
     const std::u16string marker = text.substr(0, data[1] % 8);
-    const std::string differs = vandrel::reference::FirstDifference(text, marker, num);
+    const std::string differs = vandrel::reference::firstDifference(text, marker, num);
     if (!differs.empty()) {
         std::fprintf(stderr, "%s differs from its literal version\n", differs.c_str());
         std::abort();

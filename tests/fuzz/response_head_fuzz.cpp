@@ -1,4 +1,4 @@
-#include "net/ResponseHead.h"
+#include "net/response_head.h"
 
 #include <cassert>
 
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         headSize = (head.complete() ? 0 : headSize) + line.size();
         const bool accepted = head.add(line);
-        assert(accepted == (headSize <= vandrel::ResponseHead::sizeCap));
+        assert(accepted == (headSize <= vandrel::ResponseHead::SizeCap));
         assert(!head.field("content-length").contains('\n'));
         if (!accepted)
             break;

@@ -1,4 +1,4 @@
-#include "cli/RowFormats.h"
+#include "cli/row_formats.h"
 #include "cli/terminal_text.h"
 
 #include <QJsonArray>
@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const QString& cell : row)
             table.rows.back().push_back(cell.toStdU16String());
     }
-    assert(readCsv(QString::fromUtf8(FormatRows(table, RowFormat::Csv))) == cells);
-    const QString json = QString::fromUtf8(FormatRows(table, RowFormat::Json));
+    assert(readCsv(QString::fromUtf8(formatRows(table, RowFormat::Csv))) == cells);
+    const QString json = QString::fromUtf8(formatRows(table, RowFormat::Json));
     for (const QChar c : json)
         assert(!actsOnTerminal(c.unicode()));
     const QJsonObject object = QJsonDocument::fromJson(json.toUtf8()).object();

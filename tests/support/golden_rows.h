@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/QtText.h"
+#include "net/qt_text.h"
 #include "sources/chart_source.h"
 
 #include <QFile>
@@ -11,7 +11,7 @@
 namespace vandrel::test {
 
 // A source's drop-down items, or the one empty item of a source without a list.
-inline std::span<const std::u16string_view> ChoicesOf(const ChartSource& source)
+inline std::span<const std::u16string_view> choicesOf(const ChartSource& source)
 {
     static constexpr std::u16string_view none[] = {u""};
     return source.choices.empty() ? none : source.choices;
@@ -24,7 +24,7 @@ struct GoldenList
     QList<QStringList> rows;
 };
 
-inline GoldenList Golden(const ChartSource& source, std::u16string_view choice)
+inline GoldenList goldenList(const ChartSource& source, std::u16string_view choice)
 {
     const auto read = [&](const char* extension) {
         QFile file(QStringLiteral(VANDREL_TEST_PAGES "/%1/sample%2%3")

@@ -47,7 +47,7 @@ constexpr std::array<Chart, 12> ChartTable = {{
 }};
 
 template <typename Item, std::size_t count>
-const Item& Find(const std::array<Item, count>& table, std::string_view key)
+const Item& find(const std::array<Item, count>& table, std::string_view key)
 {
     const auto found = std::ranges::find(table, key, &Item::key);
     if (found == table.end())
@@ -55,7 +55,7 @@ const Item& Find(const std::array<Item, count>& table, std::string_view key)
     return *found;
 }
 
-std::string Narrow(std::u16string_view text)
+std::string narrow(std::u16string_view text)
 {
     std::string narrow;
     for (const char16_t c : text)
@@ -65,26 +65,26 @@ std::string Narrow(std::u16string_view text)
 
 } // namespace
 
-std::string Key(std::u16string_view choice)
+std::string key(std::u16string_view choice)
 {
-    return Narrow(ToLower(choice));
+    return narrow(toLower(choice));
 }
 
-const Genre& FindGenre(std::string_view key)
+const Genre& findGenre(std::string_view key)
 {
-    return Find(GenreTable, key);
+    return find(GenreTable, key);
 }
 
-const Chart& FindChart(std::string_view key)
+const Chart& findChart(std::string_view key)
 {
-    return Find(ChartTable, key);
+    return find(ChartTable, key);
 }
 
-std::string PathOf(const ChartSource& source, std::u16string_view choice)
+std::string pathOf(const ChartSource& source, std::u16string_view choice)
 {
     const std::u16string address = source.address(choice);
     const std::size_t host = address.find(u"://") + 3;
-    return Narrow(std::u16string_view(address).substr(address.find(u'/', host)));
+    return narrow(std::u16string_view(address).substr(address.find(u'/', host)));
 }
 
 } // namespace vandrel::sample

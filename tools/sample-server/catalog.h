@@ -28,13 +28,13 @@ struct Chart
 };
 
 // A drop-down item as its address writes it: in lower case.
-std::string Key(std::u16string_view choice);
+std::string key(std::u16string_view choice);
 
 // The genre or chart of a key; std::out_of_range for a key the sites do not know.
-const Genre& FindGenre(std::string_view key);
-const Chart& FindChart(std::string_view key);
+const Genre& findGenre(std::string_view key);
+const Chart& findChart(std::string_view key);
 
 // The path of the address that `source` requests for `choice`.
-std::string PathOf(const ChartSource& source, std::u16string_view choice = {});
+std::string pathOf(const ChartSource& source, std::u16string_view choice = {});
 
 } // namespace vandrel::sample

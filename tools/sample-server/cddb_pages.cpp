@@ -14,55 +14,55 @@ constexpr std::array<Link, 6> Links = {{{"Home", "/"},
                                         {"Developers", "/developers/"},
                                         {"Support", "/support/"}}};
 
-Site CddbSite(const Genre& genre)
+Site cddbSite(const Genre& genre)
 {
     return {"Gracenote CDDB", "Gracenote", "/css/cddb.css", "/music/news/", genre.style};
 }
 
-std::string EntityName(std::string_view text)
+std::string entityName(std::string_view text)
 {
-    return Escape(text, Apostrophe::Entity);
+    return escape(text, Apostrophe::Entity);
 }
 
-std::string ArtistAndAlbum(Dice& dice, const Entry& entry)
+std::string artistAndAlbum(Dice& dice, const Entry& entry)
 {
-    std::string cell = "<a href=\"/music/artist.html?id=" + HexId(dice, 8) + "\">" +
-                       EntityName(entry.artist) + "</A> : ";
-    cell += "<a href=\"/music/album.html?id=" + HexId(dice, 8) + "\">" + EntityName(entry.album) +
+    std::string cell = "<a href=\"/music/artist.html?id=" + hexId(dice, 8) + "\">" +
+                       entityName(entry.artist) + "</A> : ";
+    cell += "<a href=\"/music/album.html?id=" + hexId(dice, 8) + "\">" + entityName(entry.album) +
             "</a>";
     return cell;
 }
 
 // Rows indented with tabs only: the program deletes tabs and line ends but keeps blanks.
-std::string Row(const Entry& entry, const std::string& entryCell)
+std::string row(const Entry& entry, const std::string& entryCell)
 {
     return std::string("<tr class=\"") + (entry.thisWeek % 2 ? "odd" : "even") + "\">\n" +
            "\t<td class=\"rank\">" + std::to_string(entry.thisWeek) + "</td>\n" +
            "\t<td class=\"entry\">" + entryCell + "</td>\n" + "\t<td class=\"label\">" +
-           Escape(entry.label) + "</td>\n</tr>\n";
+           escape(entry.label) + "</td>\n</tr>\n";
 }
 
 // A link to the page of every genre of the source's list.
-std::string GenreLinks(const ChartSource& source, std::string_view before, std::string_view after)
+std::string genreLinks(const ChartSource& source, std::string_view before, std::string_view after)
 {
     std::string links;
     for (const std::u16string_view choice : source.choices) {
-        links += std::string(before) + "<a href=\"" + PathOf(source, choice) + "\">" +
-                 std::string(FindGenre(Key(choice)).name) + "</a>" + std::string(after);
+        links += std::string(before) + "<a href=\"" + pathOf(source, choice) + "\">" +
+                 std::string(findGenre(key(choice)).name) + "</a>" + std::string(after);
     }
     return links;
 }
 
-std::string GenreMenu(const ChartSource& source)
+std::string genreMenu(const ChartSource& source)
 {
     return "<table width=\"150\" border=\"0\" cellspacing=\"0\" cellpadding=\"2\">\n" +
-           GenreLinks(source, "<tr><td class=\"menu\">", "</td></tr>\n") + "</table>\n";
+           genreLinks(source, "<tr><td class=\"menu\">", "</td></tr>\n") + "</table>\n";
 }
 
-std::string PageTop(Dice& dice, const Genre& genre, std::string_view title,
+std::string pageTop(Dice& dice, const Genre& genre, std::string_view title,
                     const ChartSource& source)
 {
-    std::string top = PageStart(CddbSite(genre), title,
+    std::string top = pageStart(cddbSite(genre), title,
                                 "The albums and songs CDDB users looked up most this week.");
     top += "<table width=\"770\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\">\n<tr>\n"
            "<td><a href=\"/\"><img src=\"/images/gn_logo.gif\" width=\"220\" height=\"60\" "
@@ -70,16 +70,16 @@ std::string PageTop(Dice& dice, const Genre& genre, std::string_view title,
            "<td align=\"right\"><form action=\"/music/search.html\" method=\"get\">"
            "<span class=\"bold\">Search CDDB:</span> <input type=\"text\" name=\"q\" size=\"20\"> "
            "<input type=\"submit\" value=\"Go\"></form></td>\n</tr>\n</table>\n" +
-           NavigationBar(Links);
-    top += BannerAd(dice);
+           navigationBar(Links);
+    top += bannerAd(dice);
     top += "<table width=\"770\" border=\"0\" cellspacing=\"0\" cellpadding=\"4\">\n<tr>\n"
            "<td width=\"150\" valign=\"top\" class=\"side\">\n" +
-           GenreMenu(source) + "</td>\n<td valign=\"top\">\n<span class=\"title\">" +
+           genreMenu(source) + "</td>\n<td valign=\"top\">\n<span class=\"title\">" +
            std::string(title) + "</span><br>\n";
     return top;
 }
 
-std::string ChartTable(std::string_view heading, const std::string& rows)
+std::string chartTable(std::string_view heading, const std::string& rows)
 {
     return "<table class=\"chart\" width=\"100%\" border=\"0\" cellspacing=\"0\" "
            "cellpadding=\"4\">\n<tr class=\"head\">\n\t<td class=\"rank\">#</td>\n\t<td>" +
@@ -87,51 +87,51 @@ std::string ChartTable(std::string_view heading, const std::string& rows)
            "</table>\n<br>\n";
 }
 
-std::string MoreGenres(std::string_view heading, const ChartSource& source)
+std::string moreGenres(std::string_view heading, const ChartSource& source)
 {
-    return std::string(heading) + GenreLinks(source, " ", " |") + "\n<br><br>\n";
+    return std::string(heading) + genreLinks(source, " ", " |") + "\n<br><br>\n";
 }
 
 // The news column's rest and the page's end, for a page of `size` bytes so far.
-std::string PageBottom(Dice& dice, const Genre& genre, std::size_t size)
+std::string pageBottom(Dice& dice, const Genre& genre, std::size_t size)
 {
-    const Site site = CddbSite(genre);
-    const std::string end = "</td>\n</tr>\n</table>\n" + PageEnd(site);
-    return NewsToFill(dice, site, size + end.size()) + end;
+    const Site site = cddbSite(genre);
+    const std::string end = "</td>\n</tr>\n</table>\n" + pageEnd(site);
+    return newsToFill(dice, site, size + end.size()) + end;
 }
 
 } // namespace
 
-std::string CddbAlbumsPage(Dice& dice, const Genre& genre, bool changedShape)
+std::string cddbAlbumsPage(Dice& dice, const Genre& genre, bool changedShape)
 {
     const std::string title = "Top Albums: " + std::string(genre.name);
     std::string rows;
-    for (const auto& entry : MakeChart(dice, genre.albums, genre.style))
-        rows += Row(entry, ArtistAndAlbum(dice, entry));
+    for (const auto& entry : makeChart(dice, genre.albums, genre.style))
+        rows += row(entry, artistAndAlbum(dice, entry));
     // The site's template has CR LF line ends; the rows its script writes have bare line feeds.
-    std::string page = WithCrLf(PageTop(dice, genre, title, CddbAlbumsSource));
-    page += WithCrLf("<p class=\"intro\">The albums CDDB users looked up most this week, with the "
+    std::string page = withCrLf(pageTop(dice, genre, title, CddbAlbumsSource));
+    page += withCrLf("<p class=\"intro\">The albums CDDB users looked up most this week, with the "
                      "disc&nbsp;IDs behind them.</p>\n");
-    page += ChartTable("Artist : Album", rows);
-    page += WithCrLf(
-        changedShape ? MoreGenres("<div class=\"subhead\">More Genres:</div>", CddbAlbumsSource)
-                     : MoreGenres("<span class=\"bold\">More Genres:</span>", CddbAlbumsSource));
-    return page + WithCrLf(PageBottom(dice, genre, page.size()));
+    page += chartTable("Artist : Album", rows);
+    page += withCrLf(
+        changedShape ? moreGenres("<div class=\"subhead\">More Genres:</div>", CddbAlbumsSource)
+                     : moreGenres("<span class=\"bold\">More Genres:</span>", CddbAlbumsSource));
+    return page + withCrLf(pageBottom(dice, genre, page.size()));
 }
 
-std::string CddbSongsPage(Dice& dice, const Genre& genre)
+std::string cddbSongsPage(Dice& dice, const Genre& genre)
 {
     const std::string title = "Top Songs: " + std::string(genre.name);
     std::string rows;
-    for (const auto& entry : MakeChart(dice, genre.songs, genre.style)) {
-        const std::string song = "<span class=\"song\">" + EntityName(entry.title) + "</span> - ";
-        rows += Row(entry, song + ArtistAndAlbum(dice, entry));
+    for (const auto& entry : makeChart(dice, genre.songs, genre.style)) {
+        const std::string song = "<span class=\"song\">" + entityName(entry.title) + "</span> - ";
+        rows += row(entry, song + artistAndAlbum(dice, entry));
     }
-    std::string page = PageTop(dice, genre, title, CddbSongsSource);
+    std::string page = pageTop(dice, genre, title, CddbSongsSource);
     page += "<p class=\"intro\">The songs CDDB users played most this week.</p>\n";
-    page += ChartTable("Song - Artist : Album", rows);
-    page += MoreGenres("<span class=\"bold\">More Genres:</span>", CddbSongsSource);
-    return page + PageBottom(dice, genre, page.size());
+    page += chartTable("Song - Artist : Album", rows);
+    page += moreGenres("<span class=\"bold\">More Genres:</span>", CddbSongsSource);
+    return page + pageBottom(dice, genre, page.size());
 }
 
 } // namespace vandrel::sample

@@ -21,6 +21,6 @@ struct Entry
     std::string label;
 };
 
-std::vector<Entry> MakeChart(Dice& dice, int rows, Style style);
+std::vector<Entry> makeChart(Dice& dice, int rows, Style style);
 
 } // namespace vandrel::sample

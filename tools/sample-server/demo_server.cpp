@@ -1,7 +1,7 @@
 #include "tools/sample-server/demo_server.h"
 
-#include "net/CurlTransfer.h"
-#include "tools/sample-server/SampleServer.h"
+#include "net/curl_transfer.h"
+#include "tools/sample-server/sample_server.h"
 
 #include <QCoreApplication>
 #include <QPointer>

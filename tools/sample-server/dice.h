@@ -14,7 +14,7 @@ public:
     explicit Dice(std::uint64_t seed) : state_(seed) {}
 
     // Every page gets its own stream, so adding a page leaves the others as they were.
-    static Dice ForPage(std::string_view path)
+    static Dice forPage(std::string_view path)
     {
         std::uint64_t hash = 0xcbf29ce484222325u;
         for (const char c : path)
@@ -22,7 +22,7 @@ public:
         return Dice(hash ^ 0x5eed2001u);
     }
 
-    std::uint64_t Next()
+    std::uint64_t next()
     {
         std::uint64_t z = (state_ += 0x9e3779b97f4a7c15u);
         z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
@@ -31,17 +31,17 @@ public:
     }
 
     // A whole number from `low` to `high`, both included.
-    int Between(int low, int high)
+    int between(int low, int high)
     {
         const auto span = static_cast<std::uint64_t>(high - low) + 1;
-        return low + static_cast<int>(Next() % span);
+        return low + static_cast<int>(next() % span);
     }
 
-    bool Chance(int percent) { return Between(1, 100) <= percent; }
+    bool chance(int percent) { return between(1, 100) <= percent; }
 
-    std::string_view Pick(std::span<const std::string_view> items)
+    std::string_view pick(std::span<const std::string_view> items)
     {
-        return items[static_cast<std::size_t>(Between(0, static_cast<int>(items.size()) - 1))];
+        return items[static_cast<std::size_t>(between(0, static_cast<int>(items.size()) - 1))];
     }
 
 private:

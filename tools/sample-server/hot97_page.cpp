@@ -18,33 +18,33 @@ constexpr std::array<Link, 7> Links = {{{"Home", "/default.aspx"},
                                         {"Listen Live", "/listen/"},
                                         {"Street Team", "/team/"}}};
 
-std::string ViewState(Dice& dice)
+std::string viewState(Dice& dice)
 {
     constexpr std::string_view Letters =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string state = "dDwtMTI3OTMzNDM4NDs7";
     for (int i = 0; i < 1600; ++i)
-        state += Letters[static_cast<std::size_t>(dice.Between(0, 63))];
+        state += Letters[static_cast<std::size_t>(dice.between(0, 63))];
     return state + "Pg==";
 }
 
-std::string Row(Dice& dice, const Entry& entry)
+std::string row(Dice& dice, const Entry& entry)
 {
     return "<tr class=\"row" + std::to_string(entry.thisWeek % 2) + "\">\n  <td>" +
            std::to_string(entry.thisWeek) + "</td>\n  <td>\n    <a href=\"/music/song.aspx?id=" +
-           std::to_string(dice.Between(1000, 9999)) + "\">" + Escape(entry.title) +
-           "</a>\n  </td>\n  <td>" + Escape(entry.artist) + "</td>\n";
+           std::to_string(dice.between(1000, 9999)) + "\">" + escape(entry.title) +
+           "</a>\n  </td>\n  <td>" + escape(entry.artist) + "</td>\n";
 }
 
 // The station's template closes the region before the last row's </tr>, so the rows
 // the program reads all carry their own cells and nothing else.
-std::string Playlist(Dice& dice)
+std::string playlist(Dice& dice)
 {
     std::string rows;
-    for (const auto& entry : MakeChart(dice, 20, Style::Urban)) {
+    for (const auto& entry : makeChart(dice, 20, Style::Urban)) {
         if (!rows.empty())
             rows += "</tr>\n";
-        rows += Row(dice, entry);
+        rows += row(dice, entry);
     }
     return "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"3\" "
            "class=\"playlist\">\n"
@@ -54,7 +54,7 @@ std::string Playlist(Dice& dice)
            rows + "<!-- #EndEditable -->\n</tr>\n</table>\n";
 }
 
-std::string WithTitleRegion(std::string page)
+std::string withTitleRegion(std::string page)
 {
     page.replace(page.find("<title>"), 0, "<!-- #BeginEditable \"doctitle\" -->\n");
     const auto end = page.find("</title>\n") + 9;
@@ -64,13 +64,13 @@ std::string WithTitleRegion(std::string page)
 
 } // namespace
 
-std::string Hot97Page(Dice& dice)
+std::string hot97Page(Dice& dice)
 {
-    std::string page = WithTitleRegion(PageStart(
+    std::string page = withTitleRegion(pageStart(
         Hot97, "Hot 97.1 FM :: Playlist", "What Hot 97.1 is playing: the station's top twenty."));
     page += "<form name=\"Form1\" method=\"post\" action=\"playlist.aspx\" id=\"Form1\">\n"
             "<input type=\"hidden\" name=\"__VIEWSTATE\" value=\"" +
-            ViewState(dice) + "\" />\n";
+            viewState(dice) + "\" />\n";
     page += "<table width=\"760\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\" "
             "bgcolor=\"#1B0033\">\n<tr>\n"
             "<td><a href=\"/default.aspx\"><img src=\"/images/hot97_logo.gif\" width=\"260\" "
@@ -78,16 +78,16 @@ std::string Hot97Page(Dice& dice)
             "<td align=\"right\"><a href=\"/listen/\" onClick=\"return openPlayer()\">"
             "<img src=\"/images/listen.gif\" width=\"140\" height=\"40\" border=\"0\" "
             "alt=\"Listen Live\"></a></td>\n</tr>\n</table>\n" +
-            NavigationBar(Links);
-    page += BannerAd(dice);
+            navigationBar(Links);
+    page += bannerAd(dice);
     page += "<table width=\"760\" border=\"0\" cellspacing=\"0\" cellpadding=\"6\">\n<tr>\n"
             "<td width=\"520\" valign=\"top\">\n<h2>The Hot 97.1 Playlist</h2>\n"
             "<p>The twenty songs we played most this week. Updated every Monday.</p>\n";
-    page += Playlist(dice);
+    page += playlist(dice);
     page += "</td>\n<td width=\"240\" valign=\"top\" bgcolor=\"#F0E6FA\">\n<h3>Hot News</h3>\n";
-    const std::string end = "</td>\n</tr>\n</table>\n</form>\n" + PageEnd(Hot97);
-    page += NewsToFill(dice, Hot97, page.size() + end.size());
-    return WithCrLf(page + end);
+    const std::string end = "</td>\n</tr>\n</table>\n</form>\n" + pageEnd(Hot97);
+    page += newsToFill(dice, Hot97, page.size() + end.size());
+    return withCrLf(page + end);
 }
 
 } // namespace vandrel::sample

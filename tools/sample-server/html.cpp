@@ -71,43 +71,43 @@ constexpr std::array<std::string_view, 4> Months = {"March", "April", "May", "Ju
 constexpr std::array<std::string_view, 5> Weekdays = {"Monday", "Tuesday", "Wednesday", "Thursday",
                                                       "Friday"};
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
+void replaceAll(std::string& text, std::string_view from, std::string_view to)
 {
     for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
 }
 
 // Fills the {placeholders} of a news template with fresh invented names.
-std::string FillIn(std::string text, Dice& dice, Style style)
+std::string fillIn(std::string text, Dice& dice, Style style)
 {
-    ReplaceAll(text, "{artist}", Escape(ArtistName(dice, style)));
-    ReplaceAll(text, "{album}", Escape(AlbumTitle(dice, style)));
-    ReplaceAll(text, "{song}", Escape(SongTitle(dice, style)));
-    ReplaceAll(text, "{person}", Escape(PersonName(dice)));
-    ReplaceAll(text, "{venue}", Escape(VenueName(dice)));
-    ReplaceAll(text, "{label}", Escape(LabelName(dice)));
-    ReplaceAll(text, "{place}", Escape(PlaceName(dice)));
-    ReplaceAll(text, "{month}", dice.Pick(Months));
-    ReplaceAll(text, "{weekday}", dice.Pick(Weekdays));
-    ReplaceAll(text, "{day}", std::to_string(dice.Between(1, 28)));
-    ReplaceAll(text, "{n}", std::to_string(dice.Between(12, 40)));
+    replaceAll(text, "{artist}", escape(artistName(dice, style)));
+    replaceAll(text, "{album}", escape(albumTitle(dice, style)));
+    replaceAll(text, "{song}", escape(songTitle(dice, style)));
+    replaceAll(text, "{person}", escape(personName(dice)));
+    replaceAll(text, "{venue}", escape(venueName(dice)));
+    replaceAll(text, "{label}", escape(labelName(dice)));
+    replaceAll(text, "{place}", escape(placeName(dice)));
+    replaceAll(text, "{month}", dice.pick(Months));
+    replaceAll(text, "{weekday}", dice.pick(Weekdays));
+    replaceAll(text, "{day}", std::to_string(dice.between(1, 28)));
+    replaceAll(text, "{n}", std::to_string(dice.between(12, 40)));
     return text;
 }
 
-std::string NewsItem(Dice& dice, const Site& site)
+std::string newsItem(Dice& dice, const Site& site)
 {
     std::string item = "<p class=\"news\"><font face=\"Verdana, Arial, Helvetica\" size=\"2\"><b>" +
-                       FillIn(std::string(dice.Pick(Headlines)), dice, site.style) + "</b><br>\n";
-    for (int sentence = dice.Between(2, 4); sentence > 0; --sentence)
-        item += FillIn(std::string(dice.Pick(Sentences)), dice, site.style) + "\n";
-    item += "<a href=\"" + std::string(site.newsPath) + HexId(dice, 6) +
+                       fillIn(std::string(dice.pick(Headlines)), dice, site.style) + "</b><br>\n";
+    for (int sentence = dice.between(2, 4); sentence > 0; --sentence)
+        item += fillIn(std::string(dice.pick(Sentences)), dice, site.style) + "\n";
+    item += "<a href=\"" + std::string(site.newsPath) + hexId(dice, 6) +
             ".html\">Read more...</a></font></p>\n";
     return item;
 }
 
 } // namespace
 
-std::string Escape(std::string_view text, Apostrophe apostrophe)
+std::string escape(std::string_view text, Apostrophe apostrophe)
 {
     std::string escaped;
     for (const char c : text) {
@@ -121,7 +121,7 @@ std::string Escape(std::string_view text, Apostrophe apostrophe)
     return escaped;
 }
 
-std::string Slug(std::string_view text)
+std::string slug(std::string_view text)
 {
     std::string slug;
     for (const char c : text) {
@@ -135,16 +135,16 @@ std::string Slug(std::string_view text)
     return slug;
 }
 
-std::string HexId(Dice& dice, int digits)
+std::string hexId(Dice& dice, int digits)
 {
     constexpr std::string_view Hex = "0123456789abcdef";
     std::string id;
     for (int i = 0; i < digits; ++i)
-        id += Hex[static_cast<std::size_t>(dice.Between(0, 15))];
+        id += Hex[static_cast<std::size_t>(dice.between(0, 15))];
     return id;
 }
 
-std::string WithCrLf(std::string_view text)
+std::string withCrLf(std::string_view text)
 {
     std::string converted;
     converted.reserve(text.size() + text.size() / 32);
@@ -156,7 +156,7 @@ std::string WithCrLf(std::string_view text)
     return converted;
 }
 
-std::string PageStart(const Site& site, std::string_view title, std::string_view description)
+std::string pageStart(const Site& site, std::string_view title, std::string_view description)
 {
     return "<html>\n<head>\n<title>" + std::string(title) +
            "</title>\n"
@@ -176,7 +176,7 @@ std::string PageStart(const Site& site, std::string_view title, std::string_view
            "<a name=\"top\"></a>\n";
 }
 
-std::string NavigationBar(std::span<const Link> links)
+std::string navigationBar(std::span<const Link> links)
 {
     std::string bar = "<table width=\"760\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\" "
                       "bgcolor=\"#000033\">\n"
@@ -184,7 +184,7 @@ std::string NavigationBar(std::span<const Link> links)
     int number = 1;
     for (const auto& link : links) {
         const std::string name = "nav" + std::to_string(number++);
-        const std::string image = "/images/nav_" + Slug(link.label);
+        const std::string image = "/images/nav_" + slug(link.label);
         bar.append("<td><a href=\"").append(link.href).append("\" onMouseOver=\"swapImage('");
         bar.append(name).append("','").append(image).append("_on.gif')\" onMouseOut=\"swapImage('");
         bar.append(name).append("','").append(image).append(".gif')\"><img name=\"").append(name);
@@ -196,30 +196,30 @@ std::string NavigationBar(std::span<const Link> links)
     return bar + "</tr>\n</table>\n";
 }
 
-std::string BannerAd(Dice& dice)
+std::string bannerAd(Dice& dice)
 {
-    const std::string id = HexId(dice, 8);
+    const std::string id = hexId(dice, 8);
     return "<!-- begin ad -->\n<p align=\"center\"><a href=\"/ads/click.cgi?id=" + id +
            "\" target=\"_blank\"><img src=\"/ads/banner_" + id +
            ".gif\" width=\"468\" height=\"60\" border=\"0\" alt=\"Click here!\"></a></p>\n"
            "<!-- end ad -->\n";
 }
 
-std::string NewsItems(Dice& dice, const Site& site, std::size_t bytes)
+std::string newsItems(Dice& dice, const Site& site, std::size_t bytes)
 {
     std::string items;
     while (items.size() < bytes)
-        items += NewsItem(dice, site);
+        items += newsItem(dice, site);
     return items;
 }
 
-std::string NewsToFill(Dice& dice, const Site& site, std::size_t size)
+std::string newsToFill(Dice& dice, const Site& site, std::size_t size)
 {
-    const auto target = static_cast<std::size_t>(dice.Between(24, 40)) * 1024;
-    return size < target ? NewsItems(dice, site, target - size) : std::string();
+    const auto target = static_cast<std::size_t>(dice.between(24, 40)) * 1024;
+    return size < target ? newsItems(dice, site, target - size) : std::string();
 }
 
-std::string PageEnd(const Site& site)
+std::string pageEnd(const Site& site)
 {
     return "<hr size=\"1\" noshade>\n"
            "<p align=\"center\"><font face=\"Verdana, Arial, Helvetica\" size=\"1\">\n"

@@ -14,12 +14,12 @@ namespace vandrel::sample {
 enum class Apostrophe { Plain, Entity };
 
 // The text with "&" written "&amp;" (and "'" as the site wrote it).
-std::string Escape(std::string_view text, Apostrophe apostrophe = Apostrophe::Plain);
+std::string escape(std::string_view text, Apostrophe apostrophe = Apostrophe::Plain);
 // A lower-case file name made of the text's ASCII letters and digits.
-std::string Slug(std::string_view text);
-std::string HexId(Dice& dice, int digits);
+std::string slug(std::string_view text);
+std::string hexId(Dice& dice, int digits);
 // The text with every line feed written as CR LF.
-std::string WithCrLf(std::string_view text);
+std::string withCrLf(std::string_view text);
 
 struct Site
 {
@@ -37,15 +37,15 @@ struct Link
 };
 
 // <html> up to and including <body ...>.
-std::string PageStart(const Site& site, std::string_view title, std::string_view description);
+std::string pageStart(const Site& site, std::string_view title, std::string_view description);
 // A row of image buttons with roll-over effects.
-std::string NavigationBar(std::span<const Link> links);
-std::string BannerAd(Dice& dice);
+std::string navigationBar(std::span<const Link> links);
+std::string bannerAd(Dice& dice);
 // News items of the site's kind of music, at least `bytes` long together.
-std::string NewsItems(Dice& dice, const Site& site, std::size_t bytes);
+std::string newsItems(Dice& dice, const Site& site, std::size_t bytes);
 // News items that bring a page of `size` bytes to somewhere between 24 and 40 KB.
-std::string NewsToFill(Dice& dice, const Site& site, std::size_t size);
+std::string newsToFill(Dice& dice, const Site& site, std::size_t size);
 // From the bottom links to </html>.
-std::string PageEnd(const Site& site);
+std::string pageEnd(const Site& site);
 
 } // namespace vandrel::sample

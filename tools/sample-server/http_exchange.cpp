@@ -7,7 +7,7 @@
 namespace vandrel::sample {
 namespace {
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix)
+bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
     return text.size() >= prefix.size() &&
            std::equal(prefix.begin(), prefix.end(), text.begin(), [](char lower, char c) {
@@ -16,12 +16,12 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix)
 }
 
 // The path of an origin-form or absolute http:// target; nullopt for any other form.
-std::optional<std::string> PathOf(std::string_view target)
+std::optional<std::string> pathOf(std::string_view target)
 {
     if (target.starts_with('/'))
         return std::string(target);
     constexpr std::string_view Scheme = "http://";
-    if (!StartsWithNoCase(target, Scheme))
+    if (!startsWithNoCase(target, Scheme))
         return std::nullopt;
     const auto rest = target.substr(Scheme.size());
     const auto slash = rest.find('/');
@@ -30,7 +30,7 @@ std::optional<std::string> PathOf(std::string_view target)
     return slash == std::string_view::npos ? std::string("/") : std::string(rest.substr(slash));
 }
 
-Answer ErrorAnswer(int status, std::string reason)
+Answer errorAnswer(int status, std::string reason)
 {
     std::string body = "<html><head><title>" + std::to_string(status) + " " + reason +
                        "</title></head>\n<body><h1>" + reason + "</h1></body></html>\n";
@@ -39,7 +39,7 @@ Answer ErrorAnswer(int status, std::string reason)
 
 } // namespace
 
-std::size_t HeadEnd(std::string_view received)
+std::size_t headEnd(std::string_view received)
 {
     const auto crlf = received.find("\r\n\r\n");
     const auto lf = received.find("\n\n");
@@ -48,7 +48,7 @@ std::size_t HeadEnd(std::string_view received)
     return end;
 }
 
-std::optional<Request> ParseRequest(std::string_view head)
+std::optional<Request> parseRequest(std::string_view head)
 {
     auto line = head.substr(0, head.find('\n'));
     if (line.ends_with('\r'))
@@ -61,25 +61,25 @@ std::optional<Request> ParseRequest(std::string_view head)
     if (!version.starts_with("HTTP/") || version.find(' ') != std::string_view::npos)
         return std::nullopt;
     const auto target = line.substr(first + 1, second - first - 1);
-    auto path = PathOf(target);
+    auto path = pathOf(target);
     if (!path)
         return std::nullopt;
     return Request{std::string(line.substr(0, first)), std::string(target), std::move(*path)};
 }
 
-Answer AnswerFor(const std::optional<Request>& request)
+Answer answerFor(const std::optional<Request>& request)
 {
     if (!request)
-        return ErrorAnswer(400, "Bad Request");
+        return errorAnswer(400, "Bad Request");
     if (request->method != "GET")
-        return ErrorAnswer(405, "Method Not Allowed");
-    auto page = FindPage(request->path);
+        return errorAnswer(405, "Method Not Allowed");
+    auto page = findPage(request->path);
     if (!page)
-        return ErrorAnswer(404, "Not Found");
+        return errorAnswer(404, "Not Found");
     return {200, "OK", std::move(page->contentType), std::move(page->body), page->spread};
 }
 
-std::string ResponseHead(const Answer& answer)
+std::string responseHead(const Answer& answer)
 {
     std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " " + answer.reason +
                        "\r\nServer: vandrel-sample-server\r\nContent-Type: " + answer.contentType +

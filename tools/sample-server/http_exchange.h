@@ -30,17 +30,17 @@ struct Answer
 };
 
 // The length of the request head in `received`, blank line included; npos while incomplete.
-std::size_t HeadEnd(std::string_view received);
+std::size_t headEnd(std::string_view received);
 
 // The request line of `head` when it reads "METHOD target HTTP/x.y" and the target is either
 // a path or an absolute http:// address (a proxy request).
-std::optional<Request> ParseRequest(std::string_view head);
+std::optional<Request> parseRequest(std::string_view head);
 
 // 200 with the page, 404 for an address without one, 405 for anything but GET, 400 for a
 // request that could not be read.
-Answer AnswerFor(const std::optional<Request>& request);
+Answer answerFor(const std::optional<Request>& request);
 
 // Status line and header fields, up to and including the blank line.
-std::string ResponseHead(const Answer& answer);
+std::string responseHead(const Answer& answer);
 
 } // namespace vandrel::sample

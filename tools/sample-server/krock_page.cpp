@@ -18,26 +18,26 @@ constexpr std::array<Link, 7> Links = {{{"Home", "/"},
                                         {"Listen Live", "/listen/"},
                                         {"Contact", "/contact.html"}}};
 
-std::string Cell(std::string_view align, const std::string& text)
+std::string cell(std::string_view align, const std::string& text)
 {
     return "<td" + std::string(align) + "><font face=\"Arial, Helvetica\" size=\"2\">" + text +
            "</font></td>\n";
 }
 
 // Six cells on six lines: the program reads a row as six lines of text.
-std::string Row(Dice& dice, const Entry& entry)
+std::string row(Dice& dice, const Entry& entry)
 {
     constexpr std::string_view Centre = " align=\"center\"";
     const std::string lastWeek = entry.lastWeek == 0 ? "&nbsp;" : std::to_string(entry.lastWeek);
     return std::string("<tr bgcolor=\"") + (entry.thisWeek % 2 ? "#1A1A1A" : "#2B2B2B") + "\">\n" +
-           Cell(Centre, "<b>" + std::to_string(entry.thisWeek) + "</b>") + Cell(Centre, lastWeek) +
-           Cell("", "<a href=\"/artists/" + Slug(entry.artist) + ".html\">" + Escape(entry.artist) +
+           cell(Centre, "<b>" + std::to_string(entry.thisWeek) + "</b>") + cell(Centre, lastWeek) +
+           cell("", "<a href=\"/artists/" + slug(entry.artist) + ".html\">" + escape(entry.artist) +
                         "</a>") +
-           Cell("", Escape(entry.title)) + Cell(Centre, std::to_string(entry.weeks)) +
-           Cell(Centre, std::to_string(dice.Between(12, 480))) + "</tr>\n";
+           cell("", escape(entry.title)) + cell(Centre, std::to_string(entry.weeks)) +
+           cell(Centre, std::to_string(dice.between(12, 480))) + "</tr>\n";
 }
 
-std::string Header(Dice& dice)
+std::string header(Dice& dice)
 {
     return "<!--BEGIN HEADER-->\n"
            "<table width=\"760\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\" "
@@ -47,10 +47,10 @@ std::string Header(Dice& dice)
            "<td width=\"460\" align=\"right\"><a href=\"/listen/\" onClick=\"return "
            "openPlayer()\"><img src=\"/images/listen_live.gif\" width=\"150\" height=\"40\" "
            "border=\"0\" alt=\"Listen Live!\"></a></td>\n</tr>\n</table>\n" +
-           NavigationBar(Links) + BannerAd(dice) + "<!--END HEADER-->\n";
+           navigationBar(Links) + bannerAd(dice) + "<!--END HEADER-->\n";
 }
 
-std::string List(Dice& dice)
+std::string list(Dice& dice)
 {
     std::string list =
         "<p><font face=\"Arial, Helvetica\" size=\"4\" color=\"#CC0000\"><b>Top Airplay &amp; "
@@ -61,30 +61,30 @@ std::string List(Dice& dice)
         "<table width=\"100%\" border=\"0\" cellspacing=\"1\" cellpadding=\"3\">\n"
         "<tr bgcolor=\"#990000\">\n";
     for (const auto* title : {"TW", "LW", "Artist", "Title", "Wks", "Req"})
-        list += Cell("", std::string("<b>") + title + "</b>");
+        list += cell("", std::string("<b>") + title + "</b>");
     list += "</tr>\n";
-    for (const auto& entry : MakeChart(dice, 30, Style::Rock))
-        list += Row(dice, entry);
+    for (const auto& entry : makeChart(dice, 30, Style::Rock))
+        list += row(dice, entry);
     return list + "</table>\n";
 }
 
 } // namespace
 
-std::string KRockPage(Dice& dice)
+std::string kRockPage(Dice& dice)
 {
     std::string page =
-        PageStart(KRock, "92.3 K-Rock :: Top Airplay &amp; Requests",
+        pageStart(KRock, "92.3 K-Rock :: Top Airplay &amp; Requests",
                   "The songs 92.3 K-Rock played most this week, and the ones you asked for.");
-    page += Header(dice);
+    page += header(dice);
     page += "<table width=\"760\" border=\"0\" cellspacing=\"0\" cellpadding=\"6\">\n<tr>\n"
             "<td width=\"540\" valign=\"top\" bgcolor=\"#000000\">\n";
-    page += List(dice);
+    page += list(dice);
     page += "<p><font face=\"Arial, Helvetica\" size=\"1\" color=\"#999999\">Want to hear it? "
             "Call the K-Rock request line any time, day or night.</font></p>\n"
             "</td>\n<td width=\"220\" valign=\"top\" bgcolor=\"#EEEEEE\">\n"
             "<p><font face=\"Arial, Helvetica\" size=\"3\"><b>K-Rock News</b></font></p>\n";
-    const std::string end = "</td>\n</tr>\n</table>\n" + PageEnd(KRock);
-    page += NewsToFill(dice, KRock, page.size() + end.size());
+    const std::string end = "</td>\n</tr>\n</table>\n" + pageEnd(KRock);
+    page += newsToFill(dice, KRock, page.size() + end.size());
     return page + end;
 }
 

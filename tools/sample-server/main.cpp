@@ -1,4 +1,4 @@
-#include "tools/sample-server/SampleServer.h"
+#include "tools/sample-server/sample_server.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -22,7 +22,7 @@ struct Options
 
 constexpr int UsageError = 2;
 
-std::optional<qint64> Number(const QString& text, qint64 highest)
+std::optional<qint64> number(const QString& text, qint64 highest)
 {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
@@ -32,14 +32,14 @@ std::optional<qint64> Number(const QString& text, qint64 highest)
 }
 
 // The options, or the message that says what is wrong with them.
-std::variant<Options, QString> ReadOptions(const QCommandLineParser& parser)
+std::variant<Options, QString> readOptions(const QCommandLineParser& parser)
 {
     if (!parser.positionalArguments().isEmpty())
         return QStringLiteral("unexpected argument '%1'.")
             .arg(parser.positionalArguments().constFirst());
-    const auto port = Number(parser.value(QStringLiteral("port")), 65535);
-    const auto delay = Number(parser.value(QStringLiteral("delay-ms")), 3'600'000);
-    const auto rate = Number(parser.value(QStringLiteral("rate")), 1'000'000'000);
+    const auto port = number(parser.value(QStringLiteral("port")), 65535);
+    const auto delay = number(parser.value(QStringLiteral("delay-ms")), 3'600'000);
+    const auto rate = number(parser.value(QStringLiteral("rate")), 1'000'000'000);
     if (!port)
         return QStringLiteral("--port takes a number from 0 to 65535.");
     if (!delay)
@@ -49,7 +49,7 @@ std::variant<Options, QString> ReadOptions(const QCommandLineParser& parser)
     return Options{static_cast<quint16>(*port), std::chrono::milliseconds(*delay), *rate};
 }
 
-void AddOptions(QCommandLineParser& parser)
+void addOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Serves Vandrel's invented sample charts on 127.0.0.1, as a web server and as an HTTP "
@@ -67,7 +67,7 @@ void AddOptions(QCommandLineParser& parser)
                       QStringLiteral("N"), QStringLiteral("0")});
 }
 
-int Fail(const QString& message)
+int fail(const QString& message)
 {
     QTextStream(stderr) << "vandrel-sample-server: " << message << "\nTry --help.\n";
     return UsageError;
@@ -81,18 +81,18 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("vandrel-sample-server"));
     QCoreApplication::setApplicationVersion(QLatin1String(vandrel::version::Text));
     QCommandLineParser parser;
-    AddOptions(parser);
+    addOptions(parser);
     if (!parser.parse(QCoreApplication::arguments()))
-        return Fail(parser.errorText());
+        return fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         QTextStream(stdout) << parser.helpText();
         return 0;
     }
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
-    const auto read = ReadOptions(parser);
+    const auto read = readOptions(parser);
     if (const auto* message = std::get_if<QString>(&read))
-        return Fail(*message);
+        return fail(*message);
     const auto& options = *std::get_if<Options>(&read);
 
     SampleServer server;

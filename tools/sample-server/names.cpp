@@ -105,7 +105,7 @@ constexpr std::array<std::string_view, 4> Ensembles = {"Trio", "Quartet", "Quint
 constexpr std::array<std::string_view, 5> DanceMixes = {"Radio Edit", "Club Mix", "Extended Mix",
                                                         "Dub", "Original Mix"};
 
-std::string Join(std::initializer_list<std::string_view> parts)
+std::string join(std::initializer_list<std::string_view> parts)
 {
     std::string text;
     for (const auto part : parts)
@@ -113,138 +113,138 @@ std::string Join(std::initializer_list<std::string_view> parts)
     return text;
 }
 
-std::string Pick(Dice& dice, Pool pool)
+std::string pick(Dice& dice, Pool pool)
 {
-    return std::string(dice.Pick(pool));
+    return std::string(dice.pick(pool));
 }
 
-std::string BandName(Dice& dice)
+std::string bandName(Dice& dice)
 {
-    if (dice.Chance(50))
-        return Join({"The ", dice.Pick(BandAdjectives), " ", dice.Pick(BandPlurals)});
-    std::string first = Pick(dice, BandNouns);
-    std::string second = Pick(dice, BandNouns);
+    if (dice.chance(50))
+        return join({"The ", dice.pick(BandAdjectives), " ", dice.pick(BandPlurals)});
+    std::string first = pick(dice, BandNouns);
+    std::string second = pick(dice, BandNouns);
     while (second == first)
-        second = Pick(dice, BandNouns);
+        second = pick(dice, BandNouns);
     return first + " " + second;
 }
 
-std::string UrbanName(Dice& dice)
+std::string urbanName(Dice& dice)
 {
-    switch (dice.Between(0, 5)) {
+    switch (dice.between(0, 5)) {
     case 0:
     case 1:
-        return Join({dice.Pick(UrbanPrefixes), " ", dice.Pick(Monikers)});
+        return join({dice.pick(UrbanPrefixes), " ", dice.pick(Monikers)});
     case 2:
-        return PersonName(dice);
+        return personName(dice);
     case 3:
-        return Pick(dice, Monikers);
+        return pick(dice, Monikers);
     default:
-        return Join(
-            {dice.Pick(UrbanPrefixes), " ", dice.Pick(Monikers), " feat. ", dice.Pick(FirstNames)});
+        return join(
+            {dice.pick(UrbanPrefixes), " ", dice.pick(Monikers), " feat. ", dice.pick(FirstNames)});
     }
 }
 
-std::string LatinName(Dice& dice)
+std::string latinName(Dice& dice)
 {
-    switch (dice.Between(0, 5)) {
+    switch (dice.between(0, 5)) {
     case 0:
     case 1:
     case 2:
-        return Join({dice.Pick(LatinFirstNames), " ", dice.Pick(LatinLastNames)});
+        return join({dice.pick(LatinFirstNames), " ", dice.pick(LatinLastNames)});
     case 3:
-        return Join({"Los ", dice.Pick(LatinGroups), " de ", dice.Pick(LatinPlaces)});
+        return join({"Los ", dice.pick(LatinGroups), " de ", dice.pick(LatinPlaces)});
     case 4:
-        return Join({dice.Pick(LatinFirstNames), " y ", dice.Pick(LatinFirstNames)});
+        return join({dice.pick(LatinFirstNames), " y ", dice.pick(LatinFirstNames)});
     default:
-        return Join({"Banda ", dice.Pick(LatinPlaces)});
+        return join({"Banda ", dice.pick(LatinPlaces)});
     }
 }
 
-std::string CountryName(Dice& dice)
+std::string countryName(Dice& dice)
 {
-    switch (dice.Between(0, 5)) {
+    switch (dice.between(0, 5)) {
     case 0:
-        return Join({"The ", dice.Pick(LastNames), " Brothers"});
+        return join({"The ", dice.pick(LastNames), " Brothers"});
     case 1:
-        return Join({PersonName(dice), " & the ", dice.Pick(BandPlurals)});
+        return join({personName(dice), " & the ", dice.pick(BandPlurals)});
     default:
-        return PersonName(dice);
+        return personName(dice);
     }
 }
 
-std::string RootsName(Dice& dice)
+std::string rootsName(Dice& dice)
 {
-    switch (dice.Between(0, 4)) {
+    switch (dice.between(0, 4)) {
     case 0:
     case 1:
-        return Join({dice.Pick(CelticFirstNames), " ", dice.Pick(CelticLastNames)});
+        return join({dice.pick(CelticFirstNames), " ", dice.pick(CelticLastNames)});
     case 2:
-        return Join({dice.Pick(BandAdjectives), " ", dice.Pick(BandNouns), " Ensemble"});
+        return join({dice.pick(BandAdjectives), " ", dice.pick(BandNouns), " Ensemble"});
     case 3:
-        return Join({"Ras ", dice.Pick(Monikers)});
+        return join({"Ras ", dice.pick(Monikers)});
     default:
-        return PersonName(dice);
+        return personName(dice);
     }
 }
 
-std::string DanceName(Dice& dice)
+std::string danceName(Dice& dice)
 {
-    switch (dice.Between(0, 4)) {
+    switch (dice.between(0, 4)) {
     case 0:
-        return Join({"DJ ", dice.Pick(Monikers)});
+        return join({"DJ ", dice.pick(Monikers)});
     case 1:
-        return Join({dice.Pick(Monikers), " vs. ", dice.Pick(Monikers)});
+        return join({dice.pick(Monikers), " vs. ", dice.pick(Monikers)});
     case 2:
-        return Join({dice.Pick(BandAdjectives), " ", dice.Pick(BandNouns), " Project"});
+        return join({dice.pick(BandAdjectives), " ", dice.pick(BandNouns), " Project"});
     case 3:
-        return Join({dice.Pick(BandNouns), " ", std::to_string(dice.Between(2, 99))});
+        return join({dice.pick(BandNouns), " ", std::to_string(dice.between(2, 99))});
     default:
-        return PersonName(dice);
+        return personName(dice);
     }
 }
 
-std::string EnglishTitle(Dice& dice)
+std::string englishTitle(Dice& dice)
 {
-    switch (dice.Between(0, 11)) {
+    switch (dice.between(0, 11)) {
     case 0:
-        return Join({dice.Pick(Verbs), " the ", dice.Pick(TitleNouns)});
+        return join({dice.pick(Verbs), " the ", dice.pick(TitleNouns)});
     case 1:
-        return Join({dice.Pick(TitleAdjectives), " ", dice.Pick(TitleNouns)});
+        return join({dice.pick(TitleAdjectives), " ", dice.pick(TitleNouns)});
     case 2:
-        return Join({"Don't ", dice.Pick(Verbs), " Me Now"});
+        return join({"Don't ", dice.pick(Verbs), " Me Now"});
     case 3:
-        return Join({"Where the ", dice.Pick(TitlePlurals), " Go"});
+        return join({"Where the ", dice.pick(TitlePlurals), " Go"});
     case 4:
-        return Join({dice.Pick(TitleNouns), " in ", dice.Pick(Places)});
+        return join({dice.pick(TitleNouns), " in ", dice.pick(Places)});
     case 5:
-        return Join({"Call It ", dice.Pick(TitleAdjectives)});
+        return join({"Call It ", dice.pick(TitleAdjectives)});
     case 6:
-        return Join({"Every Little ", dice.Pick(TitleNouns)});
+        return join({"Every Little ", dice.pick(TitleNouns)});
     case 7:
-        return Join({"Last ", dice.Pick(TitleNouns), " Home"});
+        return join({"Last ", dice.pick(TitleNouns), " Home"});
     case 8:
-        return Join({"I Can't ", dice.Pick(Verbs), " You"});
+        return join({"I Can't ", dice.pick(Verbs), " You"});
     case 9:
-        return Join({dice.Pick(TitleNouns), " Song"});
+        return join({dice.pick(TitleNouns), " Song"});
     case 10:
-        return Join({dice.Pick(TitleAdjectives), " ", dice.Pick(TitlePlurals)});
+        return join({dice.pick(TitleAdjectives), " ", dice.pick(TitlePlurals)});
     default:
-        return Join({dice.Pick(Verbs), " Me Like a ", dice.Pick(TitleNouns)});
+        return join({dice.pick(Verbs), " Me Like a ", dice.pick(TitleNouns)});
     }
 }
 
-std::string LatinTitle(Dice& dice)
+std::string latinTitle(Dice& dice)
 {
-    switch (dice.Between(0, 5)) {
+    switch (dice.between(0, 5)) {
     case 0:
-        return Join({"Corazón de ", dice.Pick(LatinNouns)});
+        return join({"Corazón de ", dice.pick(LatinNouns)});
     case 1:
-        return Join({"La Noche de ", dice.Pick(LatinPlaces)});
+        return join({"La Noche de ", dice.pick(LatinPlaces)});
     case 2:
-        return Join({"Amor de ", dice.Pick(LatinNouns)});
+        return join({"Amor de ", dice.pick(LatinNouns)});
     case 3:
-        return Join({"Sin Tu ", dice.Pick(LatinNouns)});
+        return join({"Sin Tu ", dice.pick(LatinNouns)});
     case 4:
         return "Dime Que Sí";
     default:
@@ -252,107 +252,107 @@ std::string LatinTitle(Dice& dice)
     }
 }
 
-std::string MovieTitle(Dice& dice)
+std::string movieTitle(Dice& dice)
 {
-    if (dice.Chance(50))
-        return Join({"The ", dice.Pick(TitleNouns), " of ", dice.Pick(Places)});
-    return Join({dice.Pick(TitleAdjectives), " ", dice.Pick(TitlePlurals)});
+    if (dice.chance(50))
+        return join({"The ", dice.pick(TitleNouns), " of ", dice.pick(Places)});
+    return join({dice.pick(TitleAdjectives), " ", dice.pick(TitlePlurals)});
 }
 
 } // namespace
 
-std::string PersonName(Dice& dice)
+std::string personName(Dice& dice)
 {
-    return Join({dice.Pick(FirstNames), " ", dice.Pick(LastNames)});
+    return join({dice.pick(FirstNames), " ", dice.pick(LastNames)});
 }
 
-std::string ArtistName(Dice& dice, Style style)
+std::string artistName(Dice& dice, Style style)
 {
     switch (style) {
     case Style::Rock:
-        return dice.Chance(75) ? BandName(dice) : PersonName(dice);
+        return dice.chance(75) ? bandName(dice) : personName(dice);
     case Style::Pop:
-        return dice.Chance(70) ? PersonName(dice)
-                               : (dice.Chance(50) ? BandName(dice) : Pick(dice, FirstNames));
+        return dice.chance(70) ? personName(dice)
+                               : (dice.chance(50) ? bandName(dice) : pick(dice, FirstNames));
     case Style::Urban:
-        return UrbanName(dice);
+        return urbanName(dice);
     case Style::Latin:
-        return LatinName(dice);
+        return latinName(dice);
     case Style::Country:
-        return CountryName(dice);
+        return countryName(dice);
     case Style::Roots:
-        return RootsName(dice);
+        return rootsName(dice);
     case Style::Dance:
-        return DanceName(dice);
+        return danceName(dice);
     case Style::Jazz:
-        return dice.Chance(40) ? Join({"The ", dice.Pick(FirstNames), " ", dice.Pick(LastNames),
-                                       " ", dice.Pick(Ensembles)})
-                               : PersonName(dice);
+        return dice.chance(40) ? join({"The ", dice.pick(FirstNames), " ", dice.pick(LastNames),
+                                       " ", dice.pick(Ensembles)})
+                               : personName(dice);
     case Style::Gospel:
-        return dice.Chance(30) ? Join({"The ", dice.Pick(Places), " Mass Choir"})
-                               : PersonName(dice);
+        return dice.chance(30) ? join({"The ", dice.pick(Places), " Mass Choir"})
+                               : personName(dice);
     case Style::Score:
-        return dice.Chance(40) ? std::string("Various Artists") : PersonName(dice);
+        return dice.chance(40) ? std::string("Various Artists") : personName(dice);
     }
-    return PersonName(dice);
+    return personName(dice);
 }
 
-std::string SongTitle(Dice& dice, Style style)
+std::string songTitle(Dice& dice, Style style)
 {
     switch (style) {
     case Style::Latin:
-        return LatinTitle(dice);
+        return latinTitle(dice);
     case Style::Dance:
-        return Join({EnglishTitle(dice), " (", dice.Pick(DanceMixes), ")"});
+        return join({englishTitle(dice), " (", dice.pick(DanceMixes), ")"});
     case Style::Urban:
-        return dice.Chance(20) ? EnglishTitle(dice) + " (Remix)" : EnglishTitle(dice);
+        return dice.chance(20) ? englishTitle(dice) + " (Remix)" : englishTitle(dice);
     default:
-        return EnglishTitle(dice);
+        return englishTitle(dice);
     }
 }
 
-std::string AlbumTitle(Dice& dice, Style style)
+std::string albumTitle(Dice& dice, Style style)
 {
     if (style == Style::Score)
-        return MovieTitle(dice) + ": Music from the Motion Picture";
-    if (style == Style::Latin && dice.Chance(60)) {
-        const std::string first = Pick(dice, LatinNouns);
-        std::string second = Pick(dice, LatinNouns);
+        return movieTitle(dice) + ": Music from the Motion Picture";
+    if (style == Style::Latin && dice.chance(60)) {
+        const std::string first = pick(dice, LatinNouns);
+        std::string second = pick(dice, LatinNouns);
         while (second == first)
-            second = Pick(dice, LatinNouns);
+            second = pick(dice, LatinNouns);
         return first + " y " + second;
     }
-    switch (dice.Between(0, 6)) {
+    switch (dice.between(0, 6)) {
     case 0:
-        return Join({dice.Pick(TitleAdjectives), " ", dice.Pick(TitlePlurals)});
+        return join({dice.pick(TitleAdjectives), " ", dice.pick(TitlePlurals)});
     case 1:
-        return Join({dice.Pick(TitleNouns), " & ", dice.Pick(TitleNouns)});
+        return join({dice.pick(TitleNouns), " & ", dice.pick(TitleNouns)});
     case 2:
-        return Join({"The ", dice.Pick(TitleNouns), " Sessions"});
+        return join({"The ", dice.pick(TitleNouns), " Sessions"});
     case 3:
-        return Join({"Songs from the ", dice.Pick(TitleNouns)});
+        return join({"Songs from the ", dice.pick(TitleNouns)});
     case 4:
-        return Join({"Live at the ", dice.Pick(Venues)});
+        return join({"Live at the ", dice.pick(Venues)});
     case 5:
-        return Join({dice.Pick(TitleNouns), " Vol. ", std::to_string(dice.Between(2, 4))});
+        return join({dice.pick(TitleNouns), " Vol. ", std::to_string(dice.between(2, 4))});
     default:
-        return EnglishTitle(dice);
+        return englishTitle(dice);
     }
 }
 
-std::string LabelName(Dice& dice)
+std::string labelName(Dice& dice)
 {
-    return Pick(dice, Labels);
+    return pick(dice, Labels);
 }
 
-std::string VenueName(Dice& dice)
+std::string venueName(Dice& dice)
 {
-    return Pick(dice, Venues);
+    return pick(dice, Venues);
 }
 
-std::string PlaceName(Dice& dice)
+std::string placeName(Dice& dice)
 {
-    return Pick(dice, Places);
+    return pick(dice, Places);
 }
 
 } // namespace vandrel::sample

@@ -11,12 +11,12 @@ namespace vandrel::sample {
 // The kind of music a chart holds; it flavours the names.
 enum class Style { Rock, Pop, Urban, Latin, Country, Roots, Dance, Jazz, Gospel, Score };
 
-std::string PersonName(Dice& dice);
-std::string ArtistName(Dice& dice, Style style);
-std::string SongTitle(Dice& dice, Style style);
-std::string AlbumTitle(Dice& dice, Style style);
-std::string LabelName(Dice& dice);
-std::string VenueName(Dice& dice);
-std::string PlaceName(Dice& dice);
+std::string personName(Dice& dice);
+std::string artistName(Dice& dice, Style style);
+std::string songTitle(Dice& dice, Style style);
+std::string albumTitle(Dice& dice, Style style);
+std::string labelName(Dice& dice);
+std::string venueName(Dice& dice);
+std::string placeName(Dice& dice);
 
 } // namespace vandrel::sample

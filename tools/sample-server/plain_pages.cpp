@@ -6,7 +6,7 @@
 namespace vandrel::sample {
 namespace {
 
-std::u16string Number(int value)
+std::u16string number(int value)
 {
     const std::string digits = std::to_string(value);
     return std::u16string(digits.begin(), digits.end());
@@ -32,47 +32,47 @@ const Shape Shapes[] = {
      u"HEADER-->\r\n<table class=\"airplay\">\r\n<tr><th>This Week</th><th>Last "
      u"Week</th><th>Artist</th><th>Song</th><th>Album</th><th>Label</th></tr>\r\n",
      [](int k) {
-         return u"<tr>\r\n  <td>" + Number(k) + u"</td>\r\n  <td>" + Number(k + 1) +
-                u"</td>\r\n  <td>Artist " + Number(k) + u"</td>\r\n  <td>Song " + Number(k) +
+         return u"<tr>\r\n  <td>" + number(k) + u"</td>\r\n  <td>" + number(k + 1) +
+                u"</td>\r\n  <td>Artist " + number(k) + u"</td>\r\n  <td>Song " + number(k) +
                 u"</td>\r\n  <td>Album</td>\r\n  <td>Label</td>\r\n</tr>\r\n";
      },
      u"</table>\r\n<p>Footer</p></body></html>\r\n"},
 
     {&CddbAlbumsSource, CddbHead,
      [](int k) {
-         return u"\t<tr>\n\t\t<td>" + Number(k) +
-                u"</td>\n\t\t<td><a href=\"/music/artist/1\">Artist " + Number(k) +
+         return u"\t<tr>\n\t\t<td>" + number(k) +
+                u"</td>\n\t\t<td><a href=\"/music/artist/1\">Artist " + number(k) +
                 u"</A> : <a href=\"/music/album/2\">Album</a></td>\n\t</tr>\n";
      },
      CddbTail},
     {&CddbSongsSource, CddbHead,
      [](int k) {
-         return u"\t<tr>\n\t\t<td>" + Number(k) +
+         return u"\t<tr>\n\t\t<td>" + number(k) +
                 u"</td>\n\t\t<td><span class=\"title\">Song</span> - <a "
                 u"href=\"/music/artist/1\">Artist " +
-                Number(k) + u"</A> : <a href=\"/music/album/2\">Album</a></td>\n\t</tr>\n";
+                number(k) + u"</A> : <a href=\"/music/album/2\">Album</a></td>\n\t</tr>\n";
      },
      CddbTail},
     {&BillboardSource,
      u"<html><body><table class=\"chart\">\n<tr><td>This<br>Week</td><td>Last<br>Week</td>"
      u"<td>Wks</td><td>Title, Artist</td><td>Peak<br>Position</td></tr>\n",
      [](int k) {
-         return u"<tr>\n<td>" + Number(k) + u"</td><td>" + Number(k) + u"</td><td>3</td><td>Song " +
-                Number(k) + u", Artist\n<br><i>Label</i></td><td>1</td>\n</tr>\n";
+         return u"<tr>\n<td>" + number(k) + u"</td><td>" + number(k) + u"</td><td>3</td><td>Song " +
+                number(k) + u", Artist\n<br><i>Label</i></td><td>1</td>\n</tr>\n";
      },
      u"</table>\n<p>Footer</p></body></html>\n"},
     {&Hot97Source,
      u"<html><body>\r\n<!-- #BeginEditable \"concert calendar rows\" -->\r\n<table>\r\n"
      u"  <tr>\r\n    <td>Rank</td>\r\n    <td>Song</td>\r\n    <td>Artist</td>\r\n  </tr>\r\n",
      [](int k) {
-         return u"  <tr>\r\n    <td>" + Number(k) + u"</td>\r\n    <td>Song " + Number(k) +
+         return u"  <tr>\r\n    <td>" + number(k) + u"</td>\r\n    <td>Song " + number(k) +
                 u"</td>\r\n    <td>Artist</td>\r\n  </tr>\r\n";
      },
      u"</table>\r\n<!-- #EndEditable -->\r\n</body></html>\r\n"}};
 
 } // namespace
 
-std::u16string PlainPage(const ChartSource& source, int rows)
+std::u16string plainPage(const ChartSource& source, int rows)
 {
     for (const Shape& shape : Shapes) {
         if (shape.source != &source)

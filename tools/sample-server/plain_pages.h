@@ -9,6 +9,6 @@
 namespace vandrel::sample {
 
 // std::out_of_range for a source without such a page.
-std::u16string PlainPage(const ChartSource& source, int rows);
+std::u16string plainPage(const ChartSource& source, int rows);
 
 } // namespace vandrel::sample

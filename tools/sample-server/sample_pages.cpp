@@ -17,70 +17,70 @@ struct Route
     std::chrono::milliseconds spread{0};
 };
 
-std::vector<Route> MakeRoutes()
+std::vector<Route> makeRoutes()
 {
-    std::vector<Route> routes = {{PathOf(KRockSource), KRockPage},
-                                 {PathOf(Hot97Source), Hot97Page},
-                                 {"/vb/vandrel/index.asp", VersionPage},
-                                 {"/vb/vandrel/", HomePage}};
+    std::vector<Route> routes = {{pathOf(KRockSource), kRockPage},
+                                 {pathOf(Hot97Source), hot97Page},
+                                 {"/vb/vandrel/index.asp", versionPage},
+                                 {"/vb/vandrel/", homePage}};
     for (const std::u16string_view choice : CddbAlbumsSource.choices) {
-        const Genre& genre = FindGenre(Key(choice));
+        const Genre& genre = findGenre(key(choice));
         const bool changed = genre.key == ChangedAlbumGenre;
-        routes.push_back({PathOf(CddbAlbumsSource, choice), [&genre, changed](Dice& dice) {
-                              return CddbAlbumsPage(dice, genre, changed);
+        routes.push_back({pathOf(CddbAlbumsSource, choice), [&genre, changed](Dice& dice) {
+                              return cddbAlbumsPage(dice, genre, changed);
                           }});
     }
     for (const std::u16string_view choice : CddbSongsSource.choices) {
-        const Genre& genre = FindGenre(Key(choice));
-        routes.push_back({PathOf(CddbSongsSource, choice),
-                          [&genre](Dice& dice) { return CddbSongsPage(dice, genre); }});
+        const Genre& genre = findGenre(key(choice));
+        routes.push_back({pathOf(CddbSongsSource, choice),
+                          [&genre](Dice& dice) { return cddbSongsPage(dice, genre); }});
     }
     for (const std::u16string_view choice : BillboardSource.choices) {
-        const Chart& chart = FindChart(Key(choice));
+        const Chart& chart = findChart(key(choice));
         if (chart.key != MissingChart)
-            routes.push_back({PathOf(BillboardSource, choice),
-                              [&chart](Dice& dice) { return BillboardPage(dice, chart); },
+            routes.push_back({pathOf(BillboardSource, choice),
+                              [&chart](Dice& dice) { return billboardPage(dice, chart); },
                               chart.key == SlowChart ? 4s : 0s});
     }
     return routes;
 }
 
-const std::vector<Route>& Routes()
+const std::vector<Route>& routes()
 {
-    static const std::vector<Route> routes = MakeRoutes();
+    static const std::vector<Route> routes = makeRoutes();
     return routes;
 }
 
-std::string Write(const Route& route)
+std::string write(const Route& route)
 {
-    Dice dice = Dice::ForPage(route.path);
+    Dice dice = Dice::forPage(route.path);
     return route.write(dice);
 }
 
 } // namespace
 
-std::optional<Page> FindPage(std::string_view path)
+std::optional<Page> findPage(std::string_view path)
 {
-    for (const auto& route : Routes()) {
+    for (const auto& route : routes()) {
         if (route.path == path)
-            return Page{"text/html; charset=utf-8", Write(route), route.spread};
+            return Page{"text/html; charset=utf-8", write(route), route.spread};
     }
     return std::nullopt;
 }
 
-bool ListsNothing(std::u16string_view choice)
+bool listsNothing(std::u16string_view choice)
 {
-    const std::string key = Key(choice);
-    return key == ChangedAlbumGenre || key == MissingChart;
+    const std::string choiceKey = key(choice);
+    return choiceKey == ChangedAlbumGenre || choiceKey == MissingChart;
 }
 
-std::u16string LargestChoice(const ChartSource& source)
+std::u16string largestChoice(const ChartSource& source)
 {
     std::u16string largest;
     std::size_t largestSize = 0;
     for (const std::u16string_view choice : source.choices) {
-        const std::optional<Page> page = FindPage(PathOf(source, choice));
-        if (page && page->spread == 0ms && !ListsNothing(choice) &&
+        const std::optional<Page> page = findPage(pathOf(source, choice));
+        if (page && page->spread == 0ms && !listsNothing(choice) &&
             page->body.size() > largestSize) {
             largest = choice;
             largestSize = page->body.size();

@@ -20,7 +20,7 @@ inline constexpr std::string_view SlowChart = "rap";            // body trickles
 
 // Whether the page of a drop-down item gives no list on purpose (its shape changed, or it is
 // missing).
-bool ListsNothing(std::u16string_view choice);
+bool listsNothing(std::u16string_view choice);
 
 struct Page
 {
@@ -30,10 +30,10 @@ struct Page
 };
 
 // The page served at `path` (the path of the request target, query included), if any.
-std::optional<Page> FindPage(std::string_view path);
+std::optional<Page> findPage(std::string_view path);
 
 // The choice of `source` whose page is the largest that comes at once and reads well; empty for
 // a source without choices.
-std::u16string LargestChoice(const ChartSource& source);
+std::u16string largestChoice(const ChartSource& source);
 
 } // namespace vandrel::sample

@@ -8,13 +8,13 @@
 // The writers of the sample pages, one per site.
 namespace vandrel::sample {
 
-std::string KRockPage(Dice& dice);
+std::string kRockPage(Dice& dice);
 // `changedShape`: the page of a site that has moved its end marker away.
-std::string CddbAlbumsPage(Dice& dice, const Genre& genre, bool changedShape);
-std::string CddbSongsPage(Dice& dice, const Genre& genre);
-std::string BillboardPage(Dice& dice, const Chart& chart);
-std::string Hot97Page(Dice& dice);
-std::string VersionPage(Dice& dice);
-std::string HomePage(Dice& dice);
+std::string cddbAlbumsPage(Dice& dice, const Genre& genre, bool changedShape);
+std::string cddbSongsPage(Dice& dice, const Genre& genre);
+std::string billboardPage(Dice& dice, const Chart& chart);
+std::string hot97Page(Dice& dice);
+std::string versionPage(Dice& dice);
+std::string homePage(Dice& dice);
 
 } // namespace vandrel::sample

@@ -34,60 +34,60 @@ constexpr std::array<std::string_view, 14> Changes = {
 constexpr std::array<std::string_view, 6> Months = {"January", "February", "March",
                                                     "April",   "May",      "June"};
 
-std::string Release(Dice& dice, std::string_view version)
+std::string release(Dice& dice, std::string_view version)
 {
-    const std::string month(dice.Pick(Months));
-    const std::string day = std::to_string(dice.Between(1, 28));
+    const std::string month(dice.pick(Months));
+    const std::string day = std::to_string(dice.between(1, 28));
     std::string release = "<h3>Version " + std::string(version) + " &nbsp;<small>(" + month + " " +
                           day + ", 2001)</small></h3>\n<ul>\n";
-    for (int change = dice.Between(2, 6); change > 0; --change)
-        release += "<li>" + std::string(dice.Pick(Changes)) + "</li>\n";
+    for (int change = dice.between(2, 6); change > 0; --change)
+        release += "<li>" + std::string(dice.pick(Changes)) + "</li>\n";
     return release + "</ul>\n";
 }
 
-std::string History(Dice& dice, std::size_t bytes)
+std::string history(Dice& dice, std::size_t bytes)
 {
-    std::string history = Release(dice, NewestVersion);
+    std::string history = release(dice, NewestVersion);
     for (int revision = 161; history.size() < bytes && revision > 0; --revision)
-        history += Release(dice, "0.1." + std::to_string(revision));
+        history += release(dice, "0.1." + std::to_string(revision));
     return history;
 }
 
-std::string Top(std::string_view title)
+std::string top(std::string_view title)
 {
-    return PageStart(Vandrel, title, "Vandrel fetches the current top songs and albums.") +
+    return pageStart(Vandrel, title, "Vandrel fetches the current top songs and albums.") +
            "<table width=\"760\" border=\"0\" cellspacing=\"0\" cellpadding=\"8\">\n<tr>\n"
            "<td><font face=\"Verdana, Arial\" size=\"5\"><b>Vandrel</b></font><br>\n"
            "<font face=\"Verdana, Arial\" size=\"2\">Today&#39;s charts on your desktop.</font>"
            "</td>\n</tr>\n</table>\n" +
-           NavigationBar(Links);
+           navigationBar(Links);
 }
 
-std::string Bottom(Dice& dice, std::size_t size)
+std::string bottom(Dice& dice, std::size_t size)
 {
-    const std::string end = PageEnd(Vandrel);
-    const auto target = static_cast<std::size_t>(dice.Between(22, 30)) * 1024;
+    const std::string end = pageEnd(Vandrel);
+    const auto target = static_cast<std::size_t>(dice.between(22, 30)) * 1024;
     const std::size_t have = size + end.size();
-    return "<h2>Release history</h2>\n" + History(dice, have < target ? target - have : 0) + end;
+    return "<h2>Release history</h2>\n" + history(dice, have < target ? target - have : 0) + end;
 }
 
 } // namespace
 
-std::string VersionPage(Dice& dice)
+std::string versionPage(Dice& dice)
 {
-    std::string page = Top("Vandrel - Download");
+    std::string page = top("Vandrel - Download");
     page += "<h2>Download</h2>\n<p>The newest version is <b><!-- Version -->" +
             std::string(NewestVersion) +
             "<!-- Version --></b>. It replaces every earlier version; just start the new "
             "program.</p>\n"
             "<p><a href=\"/vb/vandrel/files/vandrel.zip\">Download Vandrel</a> "
             "(about 60&nbsp;KB). Your settings? There are none: Vandrel keeps no files.</p>\n";
-    return WithCrLf(page + Bottom(dice, page.size()));
+    return withCrLf(page + bottom(dice, page.size()));
 }
 
-std::string HomePage(Dice& dice)
+std::string homePage(Dice& dice)
 {
-    std::string page = Top("Vandrel");
+    std::string page = top("Vandrel");
     page += "<h2>Welcome</h2>\n"
             "<p>Vandrel is a small program that fetches the current top songs and albums from "
             "the K-Rock and Hot 97 radio stations, the CDDB charts and Billboard, and shows them "
@@ -95,7 +95,7 @@ std::string HomePage(Dice& dice)
             "<p>The newest version is " +
             std::string(NewestVersion) +
             ". Get it on the <a href=\"/vb/vandrel/index.asp\">download page</a>.</p>\n";
-    return page + Bottom(dice, page.size());
+    return page + bottom(dice, page.size());
 }
 
 } // namespace vandrel::sample

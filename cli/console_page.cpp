@@ -1,0 +1,44 @@
+#include "cli/console_page.h"
+
+#include "cli/status_printer.h"
+#include "net/page_request.h"
+#include "net/qt_text.h"
+
+namespace vandrel {
+
+ConsolePage::ConsolePage(const ChartSource& source, const QString& choice, PageRequest& request,
+                         StatusPrinter& status)
+    : columns_(source.columns.size()), choice_(choice.toStdU16String()), caption_(source.caption),
+      request_(request), status_(status)
+{
+}
+
+void ConsolePage::setStatus(const std::u16string& text)
+{
+    status_.show(qt(text));
+}
+
+std::u16string ConsolePage::download(const std::u16string& address)
+{
+    return request_.GetURL(qt(address)).toStdU16String();
+}
+
+std::u16string ConsolePage::formatSeconds(double seconds) const
+{
+    return secondsText(seconds).toStdU16String();
+}
+
+void ConsolePage::addRow(std::u16string firstColumn)
+{
+    rows_.emplace_back(columns_);
+    rows_.back()[0] = std::move(firstColumn);
+}
+
+// A list shows as many cells as it has columns; so does a printed row.
+void ConsolePage::setSubItem(int index, std::u16string text)
+{
+    if (index > 0 && std::size_t(index) < columns_)
+        rows_.back()[std::size_t(index)] = std::move(text);
+}
+
+} // namespace vandrel

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "sources/refresh_cycle.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace vandrel {
+
+class PageRequest;
+class StatusPrinter;
+
+using Row = std::vector<std::u16string>;
+
+// A source page without a window: the refresh cycle's list becomes rows in memory, its status
+// texts go to the printer.
+class ConsolePage final : public CyclePage
+{
+public:
+    ConsolePage(const ChartSource& source, const QString& choice, PageRequest& request,
+                StatusPrinter& status);
+
+    const std::vector<Row>& rows() const { return rows_; }
+    const std::u16string& caption() const { return caption_; }
+
+    void setGetEnabled(bool) override {}
+    void setStatus(const std::u16string& text) override;
+    void clearList() override { rows_.clear(); }
+    int rowCount() const override { return int(rows_.size()); }
+    std::u16string choice() const override { return choice_; }
+    void setCaption(const std::u16string& caption) override { caption_ = caption; }
+    std::u16string download(const std::u16string& address) override;
+    std::u16string formatSeconds(double seconds) const override;
+    void addRow(std::u16string firstColumn) override;
+    void setSubItem(int index, std::u16string text) override;
+
+private:
+    std::size_t columns_;
+    std::u16string choice_;
+    std::u16string caption_;
+    PageRequest& request_;
+    StatusPrinter& status_;
+    std::vector<Row> rows_;
+};
+
+} // namespace vandrel

@@ -1,0 +1,168 @@
+#include "cli/fetch_options.h"
+
+#include "cli/exit_status.h"
+#include "net/qt_text.h"
+#include "sources/chart_source.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+
+namespace vandrel {
+
+namespace {
+
+QLatin1String nameOf(const ChartSource& source)
+{
+    return QLatin1String(source.name.data(), qsizetype(source.name.size()));
+}
+
+QString sourceNames()
+{
+    QStringList names;
+    for (const ChartSource* source : allSources())
+        names << nameOf(*source);
+    return names.join(QStringLiteral(", "));
+}
+
+QString choiceNames(const ChartSource& source)
+{
+    QStringList names;
+    for (const std::u16string_view choice : source.choices)
+        names << qt(choice);
+    return names.join(QStringLiteral(", "));
+}
+
+// One line per exit status, under a heading that help2man makes a section of the manual page.
+QString exitStatuses()
+{
+    QStringList lines;
+    for (const auto& [status, meaning] : ExitStatusMeanings)
+        lines << QStringLiteral("  %1  %2").arg(int(status)).arg(QLatin1String(meaning));
+    return lines.join(QLatin1Char('\n'));
+}
+
+const ChartSource* findSource(const QString& name)
+{
+    const auto sources = allSources();
+    const auto found = std::find_if(sources.begin(), sources.end(),
+                                    [&](const ChartSource* s) { return name == nameOf(*s); });
+    return found == sources.end() ? nullptr : *found;
+}
+
+void describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Prints a music chart as rows: the list one page of the Vandrel window shows.\n"
+            "\n"
+            "SOURCE is one of: %1.\n"
+            "CHOICE is a genre or chart of that source (any letter case; the first by default);\n"
+            "--list shows them. `vandrel-fetch version` prints the running and the newest "
+            "version.\n"
+            "\n"
+            "The status of the download goes to standard error when it is a terminal, or always\n"
+            "with --verbose. The http_proxy and no_proxy environment variables are honoured, "
+            "except\n"
+            "with --demo.\n"
+            "\n"
+            "Exit status:\n%2")
+            .arg(sourceNames(), exitStatuses()));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("format"), QStringLiteral("Output format: tsv (the default), csv or json."),
+         QStringLiteral("format"), QStringLiteral("tsv")},
+        {QStringLiteral("list"), QStringLiteral("List every source with its choices.")},
+        {QStringLiteral("verbose"), QStringLiteral("Print the status of the download always.")},
+        {QStringLiteral("demo"), QStringLiteral("Fetch invented sample charts from a server "
+                                                "inside the program; needs no network.")},
+    });
+    parser.addPositionalArgument(QStringLiteral("source"),
+                                 QStringLiteral("The chart source, or `version`."),
+                                 QStringLiteral("SOURCE"));
+    parser.addPositionalArgument(QStringLiteral("choice"),
+                                 QStringLiteral("A genre or chart of the source."),
+                                 QStringLiteral("[CHOICE]"));
+}
+
+// Reads SOURCE and CHOICE into `options`; false, with the usage error set, when they are wrong.
+bool readList(const QStringList& positional, const QString& format, FetchOptions& options)
+{
+    const auto refuse = [&options](const QString& message) {
+        options.usageError = message;
+        return false;
+    };
+    options.list.source = findSource(positional[0]);
+    const ChartSource* source = options.list.source;
+    if (!source)
+        return refuse(QStringLiteral("unknown source \"%1\"; the sources are: %2.")
+                          .arg(positional[0], sourceNames()));
+    static const QStringList formats = {QStringLiteral("tsv"), QStringLiteral("csv"),
+                                        QStringLiteral("json")};
+    if (!formats.contains(format))
+        return refuse(
+            QStringLiteral("unknown format \"%1\"; the formats are: tsv, csv, json.").arg(format));
+    options.list.format = RowFormat(formats.indexOf(format));
+    if (source->choices.empty()) {
+        if (positional.size() > 1)
+            return refuse(QStringLiteral("%1 takes no choice.").arg(positional[0]));
+        return true;
+    }
+    options.list.choice = qt(source->choices.front());
+    if (positional.size() == 1)
+        return true;
+    for (const std::u16string_view choice : source->choices)
+        if (positional[1].compare(qt(choice), Qt::CaseInsensitive) == 0) {
+            options.list.choice = qt(choice);
+            return true;
+        }
+    return refuse(QStringLiteral("unknown choice \"%1\" for %2; the choices are: %3.")
+                      .arg(positional[1], positional[0], choiceNames(*source)));
+}
+
+} // namespace
+
+FetchOptions readFetchOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    describe(parser);
+    FetchOptions options;
+    if (!parser.parse(arguments)) {
+        options.usageError = parser.errorText();
+        return options;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    options.verbose = parser.isSet(QStringLiteral("verbose"));
+    options.demo = parser.isSet(QStringLiteral("demo"));
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("list"))) {
+        if (positional.isEmpty())
+            options.command = FetchOptions::Command::ListSources;
+        else
+            options.usageError = QStringLiteral("--list takes no source.");
+    } else if (positional == QStringList{QStringLiteral("version")}) {
+        options.command = FetchOptions::Command::CheckVersion;
+    } else if (positional.isEmpty() || positional.size() > 2) {
+        options.usageError = QStringLiteral("name one source (%1).").arg(sourceNames());
+    } else if (readList(positional, parser.value(QStringLiteral("format")), options)) {
+        options.command = FetchOptions::Command::Fetch;
+    }
+    return options;
+}
+
+QString sourcesListing()
+{
+    QString listing;
+    for (const ChartSource* source : allSources()) {
+        listing += nameOf(*source);
+        for (const std::u16string_view choice : source->choices)
+            listing += QLatin1Char(' ') + qt(choice);
+        listing += QLatin1Char('\n');
+    }
+    return listing;
+}
+
+} // namespace vandrel

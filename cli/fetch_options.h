@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vandrel {
+
+struct ChartSource;
+
+enum class RowFormat { Tsv, Csv, Json };
+
+// A list to print, once the command line has been read and checked.
+struct FetchList
+{
+    const ChartSource* source = nullptr;
+    QString choice; // as the drop-down list spells it; empty for sources without one
+    RowFormat format = RowFormat::Tsv;
+};
+
+// What the command line asks for.
+struct FetchOptions
+{
+    enum class Command { Fetch, ListSources, CheckVersion, UsageError };
+
+    Command command = Command::UsageError;
+    FetchList list;     // what Fetch prints
+    QString usageError; // what is wrong, and what is valid
+    bool verbose = false;
+    bool demo = false; // the sample server inside the program answers every request
+};
+
+// Reads the arguments (the program name first). --help and --version print and exit here.
+FetchOptions readFetchOptions(const QStringList& arguments);
+
+// One line per source: its name, then its choices, separated by blanks.
+QString sourcesListing();
+
+} // namespace vandrel

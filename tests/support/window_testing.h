@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QTabBar>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// What the window tests share: finding controls by name, picking a page and pressing a
+// button the way a user does, reading the status line, sending the program's built-in
+// addresses to a loopback server, and catching the addresses it opens in the browser.
+namespace vandrel::test {
+
+// The window's control named `name`; a missing one fails the test.
+template <class T = QWidget> T* control(const QWidget& window, const QString& name)
+{
+    auto* child = window.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
+// A real click on tab `index` of the window's tab strip.
+inline void showPage(const QWidget& window, int index)
+{
+    auto* tabs = control<QTabBar>(window, QStringLiteral("tabChoose"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+// A real click near the left edge: on a check box's box, inside a button.
+inline void press(QWidget* control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+}
+
+inline QString statusText(const QWidget& window)
+{
+    return control<QLabel>(window, QStringLiteral("lblStatus"))->text();
+}
+
+// Every request the program makes goes to the HTTP proxy on 127.0.0.1:`port`, as when
+// the user sets http_proxy.
+inline void useProxy(quint16 port)
+{
+    qputenv("http_proxy", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
+}
+
+inline void useNoProxy()
+{
+    qunsetenv("http_proxy");
+}
+
+// Stands in for the user's browser: while it lives, every http address the program
+// opens is caught here instead.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    QStringList opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
+
+} // namespace vandrel::test
