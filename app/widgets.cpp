@@ -23,7 +23,7 @@ QRect twips(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-QRect twips(const Twips& place)
+QRect twips(Twips place)
 {
     return twips(place.left, place.top, place.width, place.height);
 }

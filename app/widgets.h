@@ -19,7 +19,7 @@ class QWidget;
 namespace vandrel::widgets {
 
 QRect twips(int left, int top, int width, int height);
-QRect twips(const Twips& place);
+QRect twips(Twips place);
 
 QTreeWidget* list(QWidget* parent, const QString& name, QRect geometry,
                   std::span<const Column> columns);

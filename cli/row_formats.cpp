@@ -58,7 +58,8 @@ QByteArray csv(const ChartTable& table)
 QByteArray escapedControls(const QByteArray& document)
 {
     QString text;
-    for (const QChar c : QString::fromUtf8(document))
+    const QString written = QString::fromUtf8(document);
+    for (const QChar c : written)
         text += actsOnTerminal(c.unicode())
                     ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
                     : QString(c);

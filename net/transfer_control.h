@@ -31,7 +31,7 @@ public:
 
 signals:
     // Failed and Completed end the request.
-    void StateChanged(TransferState State);
+    void StateChanged(vandrel::TransferState State);
     // Body bytes received so far, as they came over the wire, while the response arrives;
     // `announced` is the Content-Length, or 0 or less when the server sent none.
     void progress(qint64 received, qint64 announced);

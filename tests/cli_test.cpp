@@ -66,7 +66,7 @@ protected:
     Outcome demo(const QStringList& arguments)
     {
         qputenv("no_proxy", "*");
-        const Outcome outcome = fetch(QStringList{"--demo"} + arguments);
+        Outcome outcome = fetch(QStringList{"--demo"} + arguments);
         qunsetenv("no_proxy");
         return outcome;
     }

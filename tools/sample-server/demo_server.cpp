@@ -4,19 +4,26 @@
 #include "tools/sample-server/sample_server.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <cstdio>
 
 namespace vandrel::demo {
 
 namespace {
 
-// Owned by the application object, so the port closes when the program ends.
-QPointer<sample::SampleServer> running;
+// A child of the application object, so that the port closes when the program ends; found
+// again by its name.
+constexpr QLatin1String ServerName("vandrel-demo-server");
 
-QByteArray proxyAddress()
+sample::SampleServer* runningServer()
 {
-    return "http://127.0.0.1:" + QByteArray::number(running->port());
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app ? app->findChild<sample::SampleServer*>(ServerName, Qt::FindDirectChildrenOnly)
+               : nullptr;
+}
+
+QByteArray proxyAddress(const sample::SampleServer& server)
+{
+    return "http://127.0.0.1:" + QByteArray::number(server.port());
 }
 
 } // namespace
@@ -30,16 +37,17 @@ bool startSampleServer(const char* program, bool announce)
         delete server;
         return false;
     }
-    running = server;
+    server->setObjectName(ServerName);
     if (announce)
-        std::fprintf(stderr, "%s: sample charts from %s/\n", program, proxyAddress().constData());
+        std::fprintf(stderr, "%s: sample charts from %s/\n", program,
+                     proxyAddress(*server).constData());
     return true;
 }
 
 void routeToSampleServer(CurlTransfer& transfer)
 {
-    if (running)
-        transfer.setProxy(proxyAddress());
+    if (const sample::SampleServer* server = runningServer())
+        transfer.setProxy(proxyAddress(*server));
 }
 
 } // namespace vandrel::demo
