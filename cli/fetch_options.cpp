@@ -61,9 +61,8 @@ void describe(QCommandLineParser& parser)
             "version.\n"
             "\n"
             "The status of the download goes to standard error when it is a terminal, or always\n"
-            "with --verbose. The http_proxy and no_proxy environment variables are honoured, "
-            "except\n"
-            "with --demo.\n"
+            "with --verbose. The http_proxy and no_proxy environment variables are honoured,\n"
+            "except with --demo.\n"
             "\n"
             "Exit status:\n%2")
             .arg(sourceNames(), exitStatuses()));

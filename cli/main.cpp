@@ -25,7 +25,8 @@ using namespace vandrel;
 // Machine output stays exact in a pipe; on a terminal, text from the network cannot drive it.
 QString shown(const QString& text)
 {
-    return isatty(STDOUT_FILENO) == 1 ? terminalText(text) : text;
+    static const bool onTerminal = isatty(STDOUT_FILENO) == 1;
+    return onTerminal ? terminalText(text) : text;
 }
 
 // The engine of one download: the transfer, its monitor reporting to the printer, the request.

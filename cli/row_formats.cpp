@@ -60,9 +60,7 @@ QByteArray escapedControls(const QByteArray& document)
     QString text;
     const QString written = QString::fromUtf8(document);
     for (const QChar c : written)
-        text += actsOnTerminal(c.unicode())
-                    ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                    : QString(c);
+        text += actsOnTerminal(c.unicode()) ? unicodeEscape(c.unicode()) : QString(c);
     return text.toUtf8();
 }
 

@@ -9,6 +9,11 @@ bool actsOnTerminal(char16_t c)
     return (c < 0x20 && c != u'\n') || (c >= 0x7F && c <= 0x9F) || bidirectional;
 }
 
+QString unicodeEscape(char16_t c)
+{
+    return QStringLiteral("\\u%1").arg(c, 4, 16, QLatin1Char('0'));
+}
+
 QString terminalText(const QString& text)
 {
     QString shown;
@@ -19,7 +24,7 @@ QString terminalText(const QString& text)
         else if (c.unicode() <= 0x9F)
             shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         else
-            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            shown += unicodeEscape(c.unicode());
     }
     return shown;
 }

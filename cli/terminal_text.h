@@ -9,6 +9,9 @@ namespace vandrel {
 // many terminals) and the Unicode bidirectional controls.
 bool actsOnTerminal(char16_t c);
 
+// `c` written as a \uNNNN escape, four lower-case hex digits.
+QString unicodeEscape(char16_t c);
+
 // Text from the network as it may reach a terminal: each character that acts on it written out
 // as a visible escape, \xNN up to U+009F (ESC is \x1b) and \uNNNN above (U+202E is \u202e).
 // A backslash stays as it is, so an escape cannot be told from the same characters sent as text.
