@@ -1,8 +1,8 @@
 #include "app/frm_main.h"
 #include "net/curl_transfer.h"
 #include "net/qt_text.h"
+#include "sample/demo/demo_server.h"
 #include "sources/hosts.h"
-#include "tools/sample-server/demo_server.h"
 #include "version.h"
 
 #include <QApplication>

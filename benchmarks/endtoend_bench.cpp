@@ -3,8 +3,8 @@
 // Pairs share a name: EndToEnd/<Source>/Window against EndToEnd/<Source>/BareGet.
 #include "app/frm_main.h"
 #include "run_benchmarks.h"
+#include "sample/server/sample_server.h"
 #include "sources/chart_source.h"
-#include "tools/sample-server/sample_server.h"
 #include "window_driver.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // Each extraction beside one plain pass over the same page text, on a fixture page and on a
 // generated page that holds as many rows as the 16-bit positions allow. Pairs share a name:
 // <Source>/Extract/<page> against <Source>/Scan/<page>.
+#include "sample/pages/plain_pages.h"
 #include "sources/chart_source.h"
 #include "text/failure.h"
 #include "text/utf8.h"
-#include "tools/sample-server/plain_pages.h"
 
 #include "run_benchmarks.h"
 

@@ -3,7 +3,7 @@
 // first frame has been painted. The window then fetches every list from the sample server
 // in this process; last comes the peak resident memory.
 #include "app/frm_main.h"
-#include "tools/sample-server/sample_server.h"
+#include "sample/server/sample_server.h"
 #include "window_driver.h"
 
 #include <QApplication>

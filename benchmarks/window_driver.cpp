@@ -2,8 +2,8 @@
 
 #include "app/source_page_table.h"
 #include "net/qt_text.h"
+#include "sample/pages/sample_pages.h"
 #include "sources/chart_source.h"
-#include "tools/sample-server/sample_pages.h"
 
 #include <QComboBox>
 #include <QLabel>

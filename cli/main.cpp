@@ -10,8 +10,8 @@
 #include "net/qt_text.h"
 #include "net/transfer_monitor.h"
 #include "net/version_check.h"
+#include "sample/demo/demo_server.h"
 #include "sources/chart_source.h"
-#include "tools/sample-server/demo_server.h"
 #include "version.h"
 
 #include <QCoreApplication>

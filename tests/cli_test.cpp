@@ -3,10 +3,10 @@
 #include "cli/row_formats.h"
 #include "cli/terminal_text.h"
 #include "net/qt_text.h"
+#include "sample/pages/sample_pages.h"
 #include "support/golden_rows.h"
 #include "support/loopback_server.h"
 #include "support/window_testing.h"
-#include "tools/sample-server/sample_pages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 // The tables the documents show beside the code that defines what they list.
 #include "net/transfer_error.h"
-#include "tools/sample-server/sample_pages.h"
+#include "sample/pages/sample_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,7 @@ TEST(Docs, NameTheSampleServersFailingChoicesAsItsCodeDoes)
 {
     std::vector<std::string> named;
     for (const std::string& row :
-         tableAfter("tools/sample-server/README.md", "## Addresses that fail on purpose")) {
+         tableAfter("sample/README.md", "## Addresses that fail on purpose")) {
         const std::size_t start = row.find("**") + 2;
         std::string choice = row.substr(start, row.find("**", start) - start);
         for (char& c : choice)

@@ -1,8 +1,8 @@
 #include "app/frm_main.h"
 #include "net/curl_transfer.h"
+#include "sample/server/sample_server.h"
 #include "support/loopback_server.h"
 #include "support/window_testing.h"
-#include "tools/sample-server/sample_server.h"
 
 #include <QFile>
 #include <QLabel>

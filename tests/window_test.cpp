@@ -1,14 +1,14 @@
 #include "app/frm_main.h"
 #include "net/curl_transfer.h"
 #include "net/qt_text.h"
+#include "sample/demo/demo_server.h"
+#include "sample/pages/sample_pages.h"
+#include "sample/server/sample_server.h"
 #include "sources/chart_source.h"
 #include "support/fake_transfer.h"
 #include "support/golden_rows.h"
 #include "support/loopback_server.h"
 #include "support/window_testing.h"
-#include "tools/sample-server/demo_server.h"
-#include "tools/sample-server/sample_pages.h"
-#include "tools/sample-server/sample_server.h"
 
 #include <QAccessible>
 #include <QApplication>

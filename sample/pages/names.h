@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sample-server/dice.h"
+#include "sample/pages/dice.h"
 
 #include <string>
 

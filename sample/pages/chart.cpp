@@ -1,4 +1,4 @@
-#include "tools/sample-server/chart.h"
+#include "sample/pages/chart.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tools/sample-server/sample_server.h"
+#include "sample/server/sample_server.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/sample-server/catalog.h"
-#include "tools/sample-server/dice.h"
+#include "sample/pages/catalog.h"
+#include "sample/pages/dice.h"
 
 #include <string>
 

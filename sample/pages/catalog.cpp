@@ -1,4 +1,4 @@
-#include "tools/sample-server/catalog.h"
+#include "sample/pages/catalog.h"
 
 #include "text/case_fold.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sample-server/sample_connection.h"
+#include "sample/server/sample_connection.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "tools/sample-server/sample_connection.h"
+#include "sample/server/sample_connection.h"
 
 #include <QTcpSocket>
 

@@ -1,6 +1,6 @@
-#include "tools/sample-server/chart.h"
-#include "tools/sample-server/html.h"
-#include "tools/sample-server/site_pages.h"
+#include "sample/pages/chart.h"
+#include "sample/pages/html.h"
+#include "sample/pages/site_pages.h"
 
 #include <array>
 

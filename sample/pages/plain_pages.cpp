@@ -1,4 +1,4 @@
-#include "tools/sample-server/plain_pages.h"
+#include "sample/pages/plain_pages.h"
 
 #include <stdexcept>
 #include <string_view>

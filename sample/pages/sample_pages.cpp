@@ -1,7 +1,7 @@
-#include "tools/sample-server/sample_pages.h"
+#include "sample/pages/sample_pages.h"
 
-#include "tools/sample-server/catalog.h"
-#include "tools/sample-server/site_pages.h"
+#include "sample/pages/catalog.h"
+#include "sample/pages/site_pages.h"
 
 #include <functional>
 

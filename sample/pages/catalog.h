@@ -1,7 +1,7 @@
 #pragma once
 
+#include "sample/pages/names.h"
 #include "sources/chart_source.h"
-#include "tools/sample-server/names.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sample-server/http_exchange.h"
+#include "sample/server/http_exchange.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

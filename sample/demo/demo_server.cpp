@@ -1,7 +1,7 @@
-#include "tools/sample-server/demo_server.h"
+#include "sample/demo/demo_server.h"
 
 #include "net/curl_transfer.h"
-#include "tools/sample-server/sample_server.h"
+#include "sample/server/sample_server.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/sample-server/dice.h"
-#include "tools/sample-server/names.h"
+#include "sample/pages/dice.h"
+#include "sample/pages/names.h"
 
 #include <string>
 #include <vector>

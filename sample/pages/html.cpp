@@ -1,4 +1,4 @@
-#include "tools/sample-server/html.h"
+#include "sample/pages/html.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "tools/sample-server/names.h"
+#include "sample/pages/names.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "tools/sample-server/http_exchange.h"
+#include "sample/server/http_exchange.h"
 
-#include "tools/sample-server/sample_pages.h"
+#include "sample/pages/sample_pages.h"
 
 #include <algorithm>
 
