@@ -1,5 +1,6 @@
 #include "net/page_request.h"
 
+#include "net/ampersands.h"
 #include "text/failure.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,7 @@ QString PageRequest::GetURL(const QString& url)
     // A request that fails must not hand the previous page to the caller.
     if (!succeeded_)
         return {};
-    return QString(monitor_.PageText()).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return withPlainAmpersands(monitor_.PageText());
 }
 
 QString PageRequest::requestHeaders(const QString& url)
