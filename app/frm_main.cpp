@@ -22,7 +22,8 @@ namespace vandrel {
 
 frmMain::frmMain() : frmMain(new CurlTransfer) {}
 
-frmMain::frmMain(TransferControl* transfer, QWidget* parent) : QWidget(parent), inetGet(transfer)
+frmMain::frmMain(TransferControl* transfer, Charts charts, QWidget* parent)
+    : QWidget(parent), inetGet(transfer)
 {
     setObjectName(QStringLiteral("frmMain"));
     inetGet->setParent(this);
@@ -30,6 +31,8 @@ frmMain::frmMain(TransferControl* transfer, QWidget* parent) : QWidget(parent), 
     request_ = new PageRequest(*inetGet, *monitor_, this);
     versionCheck_ = new VersionCheck(*request_, this);
     const std::vector<SourcePage::Controls> sourceControls = createControls();
+    if (charts == Charts::Sample)
+        setWindowTitle(windowTitle() + QStringLiteral(" - sample charts"));
     connect(monitor_, &TransferMonitor::statusChanged, lblStatus, &StatusLine::display);
     connect(request_, &PageRequest::refused, this, &frmMain::showRefusal);
     // The pointer only waits while a request runs: a refused one shows its box with the

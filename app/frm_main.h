@@ -27,10 +27,15 @@ class frmMain : public QWidget
 {
     Q_OBJECT
 public:
+    // Where the lists come from: the real sites, or the sample server of --demo, which the
+    // caption then names.
+    enum class Charts { Real, Sample };
+
     // Downloads through the real HTTP client.
     frmMain();
     // Downloads through `inetGet` (tests hand in a scripted one); the window owns it.
-    explicit frmMain(TransferControl* inetGet, QWidget* parent = nullptr);
+    explicit frmMain(TransferControl* inetGet, Charts charts = Charts::Real,
+                     QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The text of the About page, composed once at load.

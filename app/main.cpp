@@ -68,9 +68,8 @@ int main(int argc, char** argv)
         return 1;
     auto* inetGet = new vandrel::CurlTransfer;
     vandrel::demo::routeToSampleServer(*inetGet);
-    vandrel::frmMain window(inetGet);
-    if (demo)
-        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - sample charts"));
+    using Charts = vandrel::frmMain::Charts;
+    vandrel::frmMain window(inetGet, demo ? Charts::Sample : Charts::Real);
     window.show();
     return app.exec();
 }

@@ -141,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, Window, ::testing::ValuesIn(Actions),
 // gives its trigger and the cursor back as one that succeeds does.
 TEST_F(Window, OpensIdleAndAFailedOrRefusedTransferGivesItsTriggerBack)
 {
+    EXPECT_EQ(window.windowTitle(), "Vandrel...  (vandrel.example.org)");
     EXPECT_EQ(statusText(window), "Done.");
     for (const QComboBox* choices : window.findChildren<QComboBox*>())
         EXPECT_EQ(choices->currentIndex(), 0) << choices->objectName().toStdString();
@@ -223,8 +224,13 @@ TEST_F(Window, CopyGivesTheSelectedRowsInHeaderOrder)
 TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
 {
     showPage(window, 5);
-    const QString about = control<QLabel>(window, "lblAbout")->text();
-    EXPECT_TRUE(about.startsWith("About Vandrel v" VANDREL_VERSION "\r\n")) << about.toStdString();
+    // The whole text, its lines CR LF apart, against pages/about.txt with the build's version.
+    QFile about(VANDREL_TEST_PAGES "/about.txt");
+    ASSERT_TRUE(about.open(QIODevice::ReadOnly));
+    EXPECT_EQ(control<QLabel>(window, "lblAbout")->text(),
+              QString(about.readAll().trimmed())
+                  .replace("@VERSION@", VANDREL_VERSION)
+                  .replace("\n", "\r\n"));
     // Bold alone does not count as highlighted: only underline is tested.
     QFont boldOnly = control(window, "lblWebPage")->font();
     boldOnly.setBold(true);
@@ -256,7 +262,7 @@ TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
 class EndToEnd : public ::testing::Test
 {
 protected:
-    EndToEnd() : inetGet(new CurlTransfer), window(inetGet)
+    EndToEnd() : inetGet(new CurlTransfer), window(inetGet, frmMain::Charts::Sample)
     {
         qputenv("no_proxy", "*");
         EXPECT_TRUE(demo::startSampleServer("window_test", false));
@@ -276,6 +282,7 @@ TEST_F(EndToEnd, EveryGetButtonShowsWhatItsPageHolds)
 {
     static const QRegularExpression done(
         QStringLiteral("^Done\\. \\(\\d+[.,]\\d secs\\)\r\n\\((\\d+) Found\\)$"));
+    EXPECT_EQ(window.windowTitle(), "Vandrel...  (vandrel.example.org) - sample charts");
     for (int s = 0; s < int(allSources().size()); ++s) {
         const ChartSource& source = *allSources()[s];
         showPage(window, s);

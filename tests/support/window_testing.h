@@ -45,15 +45,16 @@ inline QString statusText(const QWidget& window)
 }
 
 // Every request the program makes goes to the HTTP proxy on 127.0.0.1:`port`, as when
-// the user sets http_proxy.
-inline void useProxy(quint16 port)
+// the user sets http_proxy (or names another of curl's proxy variables).
+inline void useProxy(quint16 port, const char* variable = "http_proxy")
 {
-    qputenv("http_proxy", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
+    qputenv(variable, QByteArray("http://127.0.0.1:") + QByteArray::number(port));
 }
 
 inline void useNoProxy()
 {
-    qunsetenv("http_proxy");
+    for (const char* variable : {"http_proxy", "https_proxy", "ALL_PROXY", "no_proxy"})
+        qunsetenv(variable);
 }
 
 // Stands in for the user's browser: while it lives, every http address the program
