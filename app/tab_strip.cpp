@@ -53,10 +53,13 @@ private:
 
 } // namespace
 
-// The captions were laid out for a narrower font than today's defaults: rather than
-// scroll or clip them, the tabs give up some of their padding to fit the strip.
+// The captions were laid out for a narrower font than today's defaults: rather than scroll,
+// the tabs give up some of their padding to fit the strip. Tabs that still do not fit scroll
+// behind the tab bar's buttons, every caption whole.
 void TabStrip::fitTabs()
 {
+    setElideMode(Qt::ElideNone);
+    setUsesScrollButtons(true);
     int textWidth = 0;
     for (int i = 0; i < count(); ++i)
         textWidth += fontMetrics().horizontalAdvance(tabText(i));

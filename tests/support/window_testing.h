@@ -51,11 +51,6 @@ inline void useProxy(quint16 port)
     qputenv("http_proxy", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
 }
 
-inline void useNoProxy()
-{
-    qunsetenv("http_proxy");
-}
-
 // Stands in for the user's browser: while it lives, every http address the program
 // opens is caught here instead.
 class UrlCatcher : public QObject
