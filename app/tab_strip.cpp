@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -69,6 +70,17 @@ void TabStrip::fitTabs()
         return;
     auto* compact = new TabPadding(std::max(padding, 4), this);
     setStyle(compact);
+}
+
+// The strip is as tall as the pages, which cover all of it but its row of tabs; the tab bar makes
+// its scroll buttons as tall as itself, so they keep to that row, where they show.
+void TabStrip::tabLayoutChange()
+{
+    QTabBar::tabLayoutChange();
+    if (count() == 0)
+        return;
+    for (QToolButton* button : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        button->setGeometry(button->x(), 0, button->width(), tabRect(0).height());
 }
 
 void TabStrip::mousePressEvent(QMouseEvent* event)

@@ -25,6 +25,7 @@ signals:
     void BeforeClick(bool& Cancel);
 
 protected:
+    void tabLayoutChange() override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

@@ -191,6 +191,7 @@ TEST_F(Window, TabCaptionsStayWholeAndScrollOnceTheyNoLongerFit)
         auto* right = strip.findChild<QToolButton*>(QStringLiteral("ScrollRightButton"));
         ASSERT_TRUE(left && right);
         EXPECT_EQ(right->isVisible(), count > 6) << count << " tabs";
+        EXPECT_EQ(right->geometry().bottom(), strip.tabRect(0).bottom()) << "below the row of tabs";
         for (int i = 0; right->isVisible() && i < count; ++i)
             QTest::mouseClick(right, Qt::LeftButton);
         EXPECT_LE(strip.tabRect(count - 1).right(), right->isVisible() ? left->x() : strip.width());
