@@ -103,9 +103,7 @@ void frmMain::Form_QueryUnload(bool& Cancel)
 void frmMain::showRefusal(int number, const QString& description)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("InetGet Error..."),
-                    QStringLiteral("Error: ") + QString::number(number) + QStringLiteral("\r\n") +
-                        description,
-                    QMessageBox::Ok, this);
+                    PageRequest::refusalText(number, description), QMessageBox::Ok, this);
     box.exec();
 }
 

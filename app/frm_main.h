@@ -19,6 +19,7 @@ class TabStrip;
 class TransferControl;
 class TransferMonitor;
 class VersionCheck;
+struct ChartSource;
 struct SourcePageRow;
 
 // The one window: a tab strip, its pages (one per source, then About) stacked in one place,
@@ -48,10 +49,10 @@ protected:
 private:
     std::vector<SourcePage::Controls> createControls();
     QGroupBox* createPage(const QString& caption);
-    SourcePage::Controls createSourcePage(const SourcePageRow& row);
+    SourcePage::Controls createSourcePage(const SourcePageRow& row, const ChartSource& source);
     void createAboutPage();
     void showRefusal(int number, const QString& description);
-    void setTabOrder();
+    void arrangeTabOrder();
 
     void Form_Load();
     void Form_QueryUnload(bool& Cancel);

@@ -4,6 +4,7 @@
 #include "net/qt_text.h"
 #include "net/version_check.h"
 #include "net/website.h"
+#include "sources/chart_source.h"
 #include "sources/hosts.h"
 #include "version.h"
 
@@ -16,6 +17,19 @@
 
 namespace vandrel {
 
+namespace {
+
+// The hosts of the sources' websites, each once, in the order of their pages.
+QString serverNames()
+{
+    QStringList names;
+    for (const std::u16string_view host : sourceHosts())
+        names << qt(host);
+    return names.join(QLatin1Char(' '));
+}
+
+} // namespace
+
 QString frmMain::aboutText()
 {
     const QStringList lines = {
@@ -23,8 +37,7 @@ QString frmMain::aboutText()
             .arg(QLatin1String(version::ProductName), QLatin1String(version::Text)),
         QStringLiteral("Author: The Vandrel developers <developers@%1>").arg(qt(hosts::Website)),
         QStringLiteral("Website: %1").arg(qt(hosts::Website)),
-        QStringLiteral("Servers: %1 %2 %3 %4")
-            .arg(qt(hosts::KRock), qt(hosts::Gracenote), qt(hosts::Billboard), qt(hosts::Hot97)),
+        QStringLiteral("Servers: ") + serverNames(),
         QString(),
         QStringLiteral("Free software under the MIT License."),
     };
@@ -41,6 +54,7 @@ void frmMain::connectAbout()
         page->installEventFilter(this);
     }
     connect(chkUpdate, &QCheckBox::toggled, this, &frmMain::chkUpdate_Click);
+    connect(versionCheck_, &VersionCheck::started, lblStatus, &StatusLine::display);
     connect(versionCheck_, &VersionCheck::checked, lblStatus, &StatusLine::display);
     connect(versionCheck_, &VersionCheck::failed, lblStatus, &StatusLine::display);
 }
@@ -85,7 +99,7 @@ void frmMain::fraMain_MouseMove()
 void frmMain::lblWebPage_Click()
 {
     // Whether a browser opened is not our concern; a failure passes silently.
-    QDesktopServices::openUrl(QUrl(websiteAddress(u"/vb/vandrel/")));
+    QDesktopServices::openUrl(QUrl(websiteAddress(hosts::HomePage)));
 }
 
 void frmMain::chkUpdate_Click()
@@ -93,7 +107,6 @@ void frmMain::chkUpdate_Click()
     if (!chkUpdate->isChecked())
         return;
     chkUpdate->setEnabled(false);
-    lblStatus->display(QStringLiteral("Downloading Info..."));
     versionCheck_->run();
     chkUpdate->setEnabled(true);
     chkUpdate->setChecked(false);

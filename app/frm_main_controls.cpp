@@ -38,7 +38,6 @@ std::vector<SourcePage::Controls> frmMain::createControls()
     tabChoose->setObjectName(QStringLiteral("tabChoose"));
     tabChoose->setGeometry(twips(0, 0, 6975, 5415));
     tabChoose->setExpanding(false);
-    tabChoose->setUsesScrollButtons(false);
     for (const SourcePageRow& row : sourcePageRows())
         tabChoose->setTabToolTip(tabChoose->addTab(QString::fromLatin1(row.tabCaption)),
                                  QString::fromLatin1(row.tabToolTip));
@@ -46,9 +45,13 @@ std::vector<SourcePage::Controls> frmMain::createControls()
                              QStringLiteral("About the program..."));
     tabChoose->fitTabs();
 
+    const auto rows = sourcePageRows();
+    const auto sources = allSources();
+    if (rows.size() != sources.size())
+        qFatal("The page table has %d rows for %d sources.", int(rows.size()), int(sources.size()));
     std::vector<SourcePage::Controls> pages;
-    for (const SourcePageRow& row : sourcePageRows())
-        pages.push_back(createSourcePage(row));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        pages.push_back(createSourcePage(rows[i], *sources[i]));
     createAboutPage();
 
     lblStatus = new StatusLine(QStringLiteral("Done."), this);
@@ -56,7 +59,7 @@ std::vector<SourcePage::Controls> frmMain::createControls()
     lblStatus->setGeometry(twips(120, 5520, 6795, 435));
     lblStatus->setTextFormat(Qt::PlainText);
     lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTabOrder();
+    arrangeTabOrder();
 
     // Buttons, frames and labels are announced by their captions, the lists by their column
     // titles; the tab strip has neither. The status line keeps its text as its name, so
@@ -78,9 +81,8 @@ QGroupBox* frmMain::createPage(const QString& caption)
     return page;
 }
 
-SourcePage::Controls frmMain::createSourcePage(const SourcePageRow& row)
+SourcePage::Controls frmMain::createSourcePage(const SourcePageRow& row, const ChartSource& source)
 {
-    const ChartSource& source = *row.source;
     // A caption's "&&" shows as one "&": a single one would make an access key.
     QGroupBox* page = createPage(qt(source.caption));
     QTreeWidget* list = widgets::list(page, QString::fromLatin1(row.list.name),
@@ -90,7 +92,7 @@ SourcePage::Controls frmMain::createSourcePage(const SourcePageRow& row)
         choice = widgets::dropDown(page, QString::fromLatin1(row.choice.name),
                                    twips(row.choice.place), source.choices);
         // A drop-down list has no caption to be announced by.
-        choice->setAccessibleName(QString::fromLatin1(row.choiceSpokenName));
+        choice->setAccessibleName(qt(source.choiceName));
     }
     QPushButton* get = widgets::button(page, QString::fromLatin1(row.get.name),
                                        QStringLiteral("Get"), twips(row.get.place));
@@ -130,7 +132,7 @@ void frmMain::createAboutPage()
     widgets::growAround(chkUpdate, chkUpdate->sizeHint(), Qt::AlignRight);
 }
 
-void frmMain::setTabOrder()
+void frmMain::arrangeTabOrder()
 {
     std::vector<std::pair<int, QWidget*>> order = {
         {0, tabChoose}, {WebPageTabOrder, lblWebPage}, {UpdateTabOrder, chkUpdate}};
@@ -141,8 +143,12 @@ void frmMain::setTabOrder()
         }
     }
     std::ranges::sort(order, {}, &std::pair<int, QWidget*>::first);
-    for (std::size_t i = 1; i < order.size(); ++i)
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        // A new page copied from another must take turns of its own.
+        if (order[i - 1].first == order[i].first)
+            qFatal("Two controls take turn %d of the tab order.", order[i].first);
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    }
 }
 
 } // namespace vandrel

@@ -1,6 +1,5 @@
 // The "Get" button of every source page runs the refresh cycle for its source.
 #include "app/frm_main.h"
-#include "app/source_page_table.h"
 #include "sources/chart_source.h"
 
 #include <QPushButton>
@@ -9,12 +8,12 @@ namespace vandrel {
 
 void frmMain::connectSources(const std::vector<SourcePage::Controls>& pages)
 {
-    const auto rows = sourcePageRows();
+    const auto sources = allSources();
     for (std::size_t i = 0; i < pages.size(); ++i) {
         SourcePage& page = *sourcePages_.emplace_back(
             std::make_unique<SourcePage>(pages[i], *lblStatus, *request_));
         connect(pages[i].get, &QPushButton::clicked, this,
-                [&page, &source = *rows[i].source] { runRefreshCycle(page, source); });
+                [&page, &source = *sources[i]] { runRefreshCycle(page, source); });
     }
 }
 

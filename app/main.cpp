@@ -16,13 +16,13 @@ void identifyTheProgram()
     QCoreApplication::setApplicationName(QLatin1String(version::ProductName));
     QCoreApplication::setApplicationVersion(QLatin1String(version::Text));
     QCoreApplication::setOrganizationDomain(qt(hosts::Website));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vandrel.Vandrel"));
+    QGuiApplication::setDesktopFileName(QLatin1String(version::AppId));
 }
 
 void describeOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Shows the current top songs and albums of four music sources on the web."));
+        QStringLiteral("Shows the current top songs and albums of music sources on the web."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("demo"),

@@ -1,7 +1,5 @@
 #include "app/source_page_table.h"
 
-#include "sources/chart_source.h"
-
 #include <array>
 
 namespace vandrel {
@@ -11,50 +9,36 @@ constexpr Twips List = {120, 240, 6495, 4215};
 constexpr Twips WideButton = {120, 4560, 6495, 255};
 constexpr Twips DropDown = {120, 4560, 3255, 315};
 constexpr Twips ButtonBesideDropDown = {3360, 4560, 3255, 255};
-constexpr PageControl NoChoice = {nullptr, {}, 0};
 
-constexpr std::array<SourcePageRow, 5> Rows = {{
-    {"K-Rock Radio",
-     "92.3 FM",
-     &KRockSource,
-     {"lstKrock", List, 1},
-     NoChoice,
-     nullptr,
-     0,
-     {"cmdGet", WideButton, 2}},
-    {"CDDB Albums",
-     "Gracenote.com",
-     &CddbAlbumsSource,
-     {"lstCDDB", List, 3},
-     {"cmbCDDB", DropDown, 4},
-     "Genre",
-     2,
-     {"cmdCDDB", ButtonBesideDropDown, 5}},
-    {"CDDB Songs",
-     "Gracenote.com",
-     &CddbSongsSource,
-     {"lstCDDBSongs", List, 23},
-     {"cmbCDDBSongs", DropDown, 22},
-     "Genre",
-     3,
-     {"cmdCDDBSongs", ButtonBesideDropDown, 6}},
-    {"Billboard Charts",
-     "Billboard.com",
-     &BillboardSource,
-     {"lstCharts", List, 7},
-     {"cmbCharts", DropDown, 8},
-     "Chart",
-     1,
-     {"cmdCharts", ButtonBesideDropDown, 9}},
-    {"Hot 97",
-     "97.1 FM",
-     &Hot97Source,
-     {"lstHot97", List, 20},
-     NoChoice,
-     nullptr,
-     0,
-     {"cmdHot97", WideButton, 19}},
-}};
+// The layout numbers its controls' tab order from 0 to 23; a new page goes on from 24.
+constexpr std::array Rows = {
+    SourcePageRow{.tabCaption = "K-Rock Radio",
+                  .tabToolTip = "92.3 FM",
+                  .list = {"lstKrock", List, 1},
+                  .get = {"cmdGet", WideButton, 2}},
+    SourcePageRow{.tabCaption = "CDDB Albums",
+                  .tabToolTip = "Gracenote.com",
+                  .list = {"lstCDDB", List, 3},
+                  .choice = {"cmbCDDB", DropDown, 4},
+                  .choiceTurnAtLoad = 2,
+                  .get = {"cmdCDDB", ButtonBesideDropDown, 5}},
+    SourcePageRow{.tabCaption = "CDDB Songs",
+                  .tabToolTip = "Gracenote.com",
+                  .list = {"lstCDDBSongs", List, 23},
+                  .choice = {"cmbCDDBSongs", DropDown, 22},
+                  .choiceTurnAtLoad = 3,
+                  .get = {"cmdCDDBSongs", ButtonBesideDropDown, 6}},
+    SourcePageRow{.tabCaption = "Billboard Charts",
+                  .tabToolTip = "Billboard.com",
+                  .list = {"lstCharts", List, 7},
+                  .choice = {"cmbCharts", DropDown, 8},
+                  .choiceTurnAtLoad = 1,
+                  .get = {"cmdCharts", ButtonBesideDropDown, 9}},
+    SourcePageRow{.tabCaption = "Hot 97",
+                  .tabToolTip = "97.1 FM",
+                  .list = {"lstHot97", List, 20},
+                  .get = {"cmdHot97", WideButton, 19}},
+};
 
 } // namespace
 

@@ -4,8 +4,6 @@
 
 namespace vandrel {
 
-struct ChartSource;
-
 // A place on a page as the layout was drawn, in twips.
 struct Twips
 {
@@ -24,16 +22,15 @@ struct PageControl
     int tabOrder;
 };
 
-// One source page of the window: its tab, its controls and the source that fills its list.
+// What the layout fixes for one source page: its tab and its controls. Row i is the page of
+// allSources()[i], which fills its list and its drop-down items.
 struct SourcePageRow
 {
     const char* tabCaption;
     const char* tabToolTip;
-    const ChartSource* source;
     PageControl list;
-    PageControl choice;           // the drop-down list of genres or charts
-    const char* choiceSpokenName; // what a screen reader calls the drop-down list
-    int choiceTurnAtLoad;         // the drop-down lists get their first item in this order
+    PageControl choice = {};  // the drop-down list of genres or charts, on pages that have one
+    int choiceTurnAtLoad = 0; // the drop-down lists get their first item in this order
     PageControl get;
 };
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -53,10 +54,13 @@ private:
 
 } // namespace
 
-// The captions were laid out for a narrower font than today's defaults: rather than
-// scroll or clip them, the tabs give up some of their padding to fit the strip.
+// The captions were laid out for a narrower font than today's defaults: rather than scroll,
+// the tabs give up some of their padding to fit the strip. Tabs that still do not fit scroll
+// behind the tab bar's buttons, every caption whole.
 void TabStrip::fitTabs()
 {
+    setElideMode(Qt::ElideNone);
+    setUsesScrollButtons(true);
     int textWidth = 0;
     for (int i = 0; i < count(); ++i)
         textWidth += fontMetrics().horizontalAdvance(tabText(i));
@@ -66,6 +70,17 @@ void TabStrip::fitTabs()
         return;
     auto* compact = new TabPadding(std::max(padding, 4), this);
     setStyle(compact);
+}
+
+// The strip is as tall as the pages, which cover all of it but its row of tabs; the tab bar makes
+// its scroll buttons as tall as itself, so they keep to that row, where they show.
+void TabStrip::tabLayoutChange()
+{
+    QTabBar::tabLayoutChange();
+    if (count() == 0)
+        return;
+    for (QToolButton* button : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        button->setGeometry(button->x(), 0, button->width(), tabRect(0).height());
 }
 
 void TabStrip::mousePressEvent(QMouseEvent* event)

@@ -17,13 +17,15 @@ public:
     void pick(int index);
     // Selects the next (+1) or previous (-1) tab, wrapping around.
     void step(int direction);
-    // Narrows the tabs' padding, if need be, so that every tab fits the strip's width.
+    // Narrows the tabs' padding, if need be, so that every tab fits the strip's width; beyond
+    // that the tabs scroll.
     void fitTabs();
 
 signals:
     void BeforeClick(bool& Cancel);
 
 protected:
+    void tabLayoutChange() override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

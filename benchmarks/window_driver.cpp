@@ -17,9 +17,11 @@ const std::vector<SourceButton>& sourceButtons()
 {
     static const std::vector<SourceButton> buttons = [] {
         std::vector<SourceButton> all;
-        for (const SourcePageRow& row : sourcePageRows())
-            all.push_back({row.source, int(all.size()), row.get.name, row.choice.name,
-                           qt(sample::largestChoice(*row.source))});
+        for (const SourcePageRow& row : sourcePageRows()) {
+            const ChartSource* source = allSources()[all.size()];
+            all.push_back({source, int(all.size()), row.get.name, row.choice.name,
+                           qt(sample::largestChoice(*source))});
+        }
         return all;
     }();
     return buttons;

@@ -5,7 +5,6 @@
 #include "sources/chart_source.h"
 
 #include <QCommandLineParser>
-#include <algorithm>
 
 namespace vandrel {
 
@@ -41,12 +40,22 @@ QString exitStatuses()
     return lines.join(QLatin1Char('\n'));
 }
 
-const ChartSource* findSource(const QString& name)
+QStringList formatNames()
 {
-    const auto sources = allSources();
-    const auto found = std::find_if(sources.begin(), sources.end(),
-                                    [&](const ChartSource* s) { return name == nameOf(*s); });
-    return found == sources.end() ? nullptr : *found;
+    QStringList names;
+    for (const RowFormatName& format : RowFormatNames)
+        names << QLatin1String(format.name);
+    return names;
+}
+
+// "tsv (the default), csv or json".
+QString formatChoices()
+{
+    QStringList others = formatNames();
+    const QString first = others.takeFirst();
+    const QString last = others.takeLast();
+    return QStringLiteral("%1 (the default), %2 or %3")
+        .arg(first, others.join(QStringLiteral(", ")), last);
 }
 
 void describe(QCommandLineParser& parser)
@@ -69,9 +78,10 @@ void describe(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
-        {QStringLiteral("format"), QStringLiteral("Output format: tsv (the default), csv or json."),
-         QStringLiteral("format"), QStringLiteral("tsv")},
+        {QStringLiteral("format"), QStringLiteral("Output format: %1.").arg(formatChoices()),
+         QStringLiteral("format"), QLatin1String(RowFormatNames[0].name)},
         {QStringLiteral("list"), QStringLiteral("List every source with its choices.")},
+        {QStringLiteral("list-formats"), QStringLiteral("List the output formats.")},
         {QStringLiteral("verbose"), QStringLiteral("Print the status of the download always.")},
         {QStringLiteral("demo"), QStringLiteral("Fetch invented sample charts from a server "
                                                 "inside the program; needs no network.")},
@@ -91,17 +101,16 @@ bool readList(const QStringList& positional, const QString& format, FetchOptions
         options.usageError = message;
         return false;
     };
-    options.list.source = findSource(positional[0]);
+    options.list.source = findSource(positional[0].toStdString());
     const ChartSource* source = options.list.source;
     if (!source)
         return refuse(QStringLiteral("unknown source \"%1\"; the sources are: %2.")
                           .arg(positional[0], sourceNames()));
-    static const QStringList formats = {QStringLiteral("tsv"), QStringLiteral("csv"),
-                                        QStringLiteral("json")};
-    if (!formats.contains(format))
-        return refuse(
-            QStringLiteral("unknown format \"%1\"; the formats are: tsv, csv, json.").arg(format));
-    options.list.format = RowFormat(formats.indexOf(format));
+    const qsizetype formatIndex = formatNames().indexOf(format);
+    if (formatIndex < 0)
+        return refuse(QStringLiteral("unknown format \"%1\"; the formats are: %2.")
+                          .arg(format, formatNames().join(QStringLiteral(", "))));
+    options.list.format = RowFormatNames[formatIndex].format;
     if (source->choices.empty()) {
         if (positional.size() > 1)
             return refuse(QStringLiteral("%1 takes no choice.").arg(positional[0]));
@@ -137,11 +146,15 @@ FetchOptions readFetchOptions(const QStringList& arguments)
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     options.demo = parser.isSet(QStringLiteral("demo"));
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(QStringLiteral("list"))) {
-        if (positional.isEmpty())
-            options.command = FetchOptions::Command::ListSources;
+    const bool listSources = parser.isSet(QStringLiteral("list"));
+    if (listSources || parser.isSet(QStringLiteral("list-formats"))) {
+        if (!positional.isEmpty())
+            options.usageError =
+                (listSources ? QStringLiteral("--list") : QStringLiteral("--list-formats")) +
+                QStringLiteral(" takes no source.");
         else
-            options.usageError = QStringLiteral("--list takes no source.");
+            options.command = listSources ? FetchOptions::Command::ListSources
+                                          : FetchOptions::Command::ListFormats;
     } else if (positional == QStringList{QStringLiteral("version")}) {
         options.command = FetchOptions::Command::CheckVersion;
     } else if (positional.isEmpty() || positional.size() > 2) {
@@ -150,6 +163,11 @@ FetchOptions readFetchOptions(const QStringList& arguments)
         options.command = FetchOptions::Command::Fetch;
     }
     return options;
+}
+
+QString formatsListing()
+{
+    return formatNames().join(QLatin1Char(' ')) + QLatin1Char('\n');
 }
 
 QString sourcesListing()

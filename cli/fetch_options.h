@@ -9,6 +9,15 @@ struct ChartSource;
 
 enum class RowFormat { Tsv, Csv, Json };
 
+// The formats by the names --format takes, the default first.
+struct RowFormatName
+{
+    RowFormat format;
+    const char* name;
+};
+inline constexpr RowFormatName RowFormatNames[] = {
+    {RowFormat::Tsv, "tsv"}, {RowFormat::Csv, "csv"}, {RowFormat::Json, "json"}};
+
 // A list to print, once the command line has been read and checked.
 struct FetchList
 {
@@ -20,7 +29,7 @@ struct FetchList
 // What the command line asks for.
 struct FetchOptions
 {
-    enum class Command { Fetch, ListSources, CheckVersion, UsageError };
+    enum class Command { Fetch, ListSources, ListFormats, CheckVersion, UsageError };
 
     Command command = Command::UsageError;
     FetchList list;     // what Fetch prints
@@ -34,5 +43,8 @@ FetchOptions readFetchOptions(const QStringList& arguments);
 
 // One line per source: its name, then its choices, separated by blanks.
 QString sourcesListing();
+
+// The format names on one line, separated by blanks.
+QString formatsListing();
 
 } // namespace vandrel

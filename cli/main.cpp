@@ -38,10 +38,10 @@ struct Engine
         QObject::connect(&monitor, &TransferMonitor::statusChanged,
                          [&status](const QString& text) { status.show(text); });
         // The window shows a refusal in a message box; here it is the status.
-        QObject::connect(
-            &request, &PageRequest::refused, [&status](int number, const QString& description) {
-                status.show(QStringLiteral("Error: %1\r\n%2").arg(number).arg(description));
-            });
+        QObject::connect(&request, &PageRequest::refused,
+                         [&status](int number, const QString& description) {
+                             status.show(PageRequest::refusalText(number, description));
+                         });
     }
 
     CurlTransfer transfer;
@@ -96,9 +96,9 @@ int checkVersion(StatusPrinter& status)
              QLatin1Char('\n'))
                 .toUtf8());
     });
-    QObject::connect(&check, &VersionCheck::failed,
-                     [&status](const QString& reason) { status.show(reason); });
-    status.show(QStringLiteral("Downloading Info..."));
+    const auto show = [&status](const QString& text) { status.show(text); };
+    QObject::connect(&check, &VersionCheck::started, show);
+    QObject::connect(&check, &VersionCheck::failed, show);
     if (check.run())
         return ExitSuccess;
     status.tellLast();
@@ -128,6 +128,9 @@ int main(int argc, char** argv)
         return checkVersion(status);
     case FetchOptions::Command::ListSources:
         writeOutput(sourcesListing().toUtf8());
+        return ExitSuccess;
+    case FetchOptions::Command::ListFormats:
+        writeOutput(formatsListing().toUtf8());
         return ExitSuccess;
     case FetchOptions::Command::UsageError:
         break;

@@ -8,8 +8,6 @@ namespace vandrel {
 
 namespace {
 
-constexpr long MaximumRedirects = 10;
-
 bool isWebAddress(const QUrl& url)
 {
     return url.isValid() && !url.isRelative() && !url.host().isEmpty() &&
@@ -95,7 +93,7 @@ void CurlTransfer::start(const QByteArray& url, const QString& requestHeaders)
     easy_ = curl_easy_init();
     requestHeaders_ = headerList(requestHeaders);
     configure(url);
-    // Delivered after libcurl's first run, so it reaches the window ahead of every later state.
+    // Delivered after libcurl's first run, so it reaches the monitor ahead of every later state.
     report(TransferState::ResolvingHost);
     idleTimer_.start();
     deadline_.start();
@@ -110,7 +108,7 @@ void CurlTransfer::configure(const QByteArray& url)
     curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, MaximumRedirects);
+    curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, MaxRedirects);
     curl_easy_setopt(easy_, CURLOPT_ACCEPT_ENCODING, "gzip, deflate");
     curl_easy_setopt(easy_, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);

@@ -15,22 +15,26 @@
 
 namespace vandrel {
 
-// The window's transfer control: one HTTP GET at a time over libcurl, run on the event loop.
+// The programs' transfer control: one HTTP GET at a time over libcurl, run on the event loop.
 // Every request ends, by a completed response (Completed) or a failure (Failed): a server
 // that sends nothing for `idleTimeoutMs`, a body past `bodyCap` bytes once decoded or a head
 // past ResponseHead::SizeCap fails it, and so does one still sending after `deadlineMs`
-// (a trickle of bytes would otherwise keep the request, and with it the window, open for days).
+// (a trickle of bytes would otherwise keep the request, and with it the program, open for days).
 class CurlTransfer final : public TransferControl
 {
     Q_OBJECT
 public:
+    // The bounds the programs run with; docs/robustness.md shows them.
+    static constexpr int DefaultIdleTimeoutMs = 30 * 1000;
+    static constexpr int DefaultDeadlineMs = 2 * 60 * 1000;
     static constexpr qint64 DefaultBodyCap = 16 * 1024 * 1024;
+    static constexpr long MaxRedirects = 10;
 
     // Numbers of the failures Execute throws when it refuses a request.
     enum Refusal { StillExecutingError = 1001, UnsupportedOperationError, MalformedUrlError };
 
-    explicit CurlTransfer(QObject* parent = nullptr, int idleTimeoutMs = 30000,
-                          qint64 bodyCap = DefaultBodyCap, int deadlineMs = 120000);
+    explicit CurlTransfer(QObject* parent = nullptr, int idleTimeoutMs = DefaultIdleTimeoutMs,
+                          qint64 bodyCap = DefaultBodyCap, int deadlineMs = DefaultDeadlineMs);
     ~CurlTransfer() override;
 
     // Sends every later request through the HTTP proxy at `address` (http://host:port), the

@@ -37,6 +37,11 @@ QString PageRequest::GetURL(const QString& url)
     return withPlainAmpersands(monitor_.PageText());
 }
 
+QString PageRequest::refusalText(int number, const QString& description)
+{
+    return QStringLiteral("Error: %1\r\n%2").arg(number).arg(description);
+}
+
 QString PageRequest::requestHeaders(const QString& url)
 {
     return QStringLiteral("\r\n\r\nReferer: ") + url +

@@ -25,6 +25,9 @@ public:
     // True when the last GetURL ended with a completed response.
     bool lastRequestSucceeded() const { return succeeded_; }
 
+    // What the user reads when a request is refused: the number, then the description below it.
+    static QString refusalText(int number, const QString& description);
+
 signals:
     // The transfer control would not start the request; nothing was sent.
     void refused(int number, const QString& description);

@@ -7,9 +7,9 @@
 
 namespace vandrel {
 
-// The HTTP client the window downloads through, one request at a time.
-// The window and its guards rely on these operations only, so tests can
-// put a scripted transfer in place of the real one.
+// The HTTP client the window and vandrel-fetch download through, one request at a time.
+// The page request, the monitor and the window's guards rely on these operations only, so
+// tests can put a scripted transfer in place of the real one.
 class TransferControl : public QObject
 {
     Q_OBJECT

@@ -23,7 +23,8 @@ VersionCheck::VersionCheck(PageRequest& request, QObject* parent)
 bool VersionCheck::run()
 {
     refusal_.reset();
-    const QString page = request_.GetURL(websiteAddress(u"/vb/vandrel/index.asp"));
+    emit started(QStringLiteral("Downloading Info..."));
+    const QString page = request_.GetURL(websiteAddress(hosts::VersionPage));
     if (refusal_) {
         emit failed(QStringLiteral("Version check failed: ") + *refusal_);
         return false;

@@ -23,10 +23,12 @@ public:
     explicit VersionCheck(PageRequest& request, QObject* parent = nullptr);
 
     // Returns when the check has ended; true when checked was emitted. A transfer that fails
-    // is reported by the transfer monitor and emits neither signal.
+    // is reported by the transfer monitor and emits neither checked nor failed.
     bool run();
 
 signals:
+    // The check begins; `status` says so.
+    void started(const QString& status);
     void checked(const QString& versions);
     void failed(const QString& reason);
 

@@ -6,9 +6,9 @@
 namespace vandrel {
 
 // An address on the program's own website.
-inline QString websiteAddress(QStringView path)
+inline QString websiteAddress(std::u16string_view path)
 {
-    return QStringLiteral("http://") + qt(hosts::Website) + path.toString();
+    return qt(hosts::httpAddress(hosts::Website, path));
 }
 
 } // namespace vandrel

@@ -4,9 +4,9 @@ set(CPACK_PACKAGE_NAME vandrel)
 set(CPACK_PACKAGE_VENDOR "The Vandrel developers")
 set(CPACK_PACKAGE_CONTACT "The Vandrel developers <developers@vandrel.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Shows the current music charts")
-set(CPACK_PACKAGE_DESCRIPTION "Vandrel fetches the current top songs and albums from four music
-sources on the web and shows each as a table: radio airplay lists, top tens
-by genre and the charts. The vandrel-fetch command prints the same lists
+set(CPACK_PACKAGE_DESCRIPTION "Vandrel fetches the current top songs and albums from music sources
+on the web and shows each as a table: radio airplay lists, top tens by genre
+and the charts. The vandrel-fetch command prints the same lists
 as text, CSV or JSON.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "http://vandrel.example.org/vb/vandrel/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -1,5 +1,4 @@
 #include "sources/chart_source.h"
-#include "sources/hosts.h"
 #include "text/case_fold.h"
 #include "text/cuts.h"
 #include "text/field_cursor.h"
@@ -30,13 +29,11 @@ void addChartRow(std::u16string_view piece, RowSink& rows)
     rows.setSubItem(5, cells.field(5));
 }
 
-std::u16string address(std::u16string_view chart)
+std::u16string path(std::u16string_view chart)
 {
     const std::u16string key = toLower(chart);
     const std::u16string_view prefix = key == u"hot100" ? u"" : u"airplay/";
-    return hosts::httpAddress(
-        hosts::Billboard,
-        std::u16string(u"/bb/charts/").append(prefix).append(key).append(u".jsp"));
+    return std::u16string(u"/bb/charts/").append(prefix).append(key).append(u".jsp");
 }
 
 std::u16string caption(std::u16string_view chart)
@@ -49,6 +46,9 @@ void extractBillboard(std::u16string text, RowSink& rows)
     text = std::u16string(cutBeforeFromSecond(cutFrom(text, u"Peak<br>Position"), u"</table>"));
     text = replaceEach(std::move(text), CellAndRowMarks);
     KillTags(text);
+    // Two passes, no more, as the chart pages were always read: a pass halves each run of line
+    // ends, so the first leaves pairs that only the second finds, and a longer run keeps blank
+    // lines, which then stay in the cells.
     text = replaceAll(std::move(text), u"\r\n\r\n", u"\r\n");
     text = replaceAll(std::move(text), u"\r\n\r\n", u"\r\n");
 
@@ -65,8 +65,16 @@ constexpr Column Columns[] = {{u"This Week:", 500}, {u"Last Week:", 500}, {u"Wee
                               {u"Artist:", 2000},   {u"Song:", 2000},     {u"Peak:", 500}};
 } // namespace
 
-const ChartSource BillboardSource = {
-    "billboard", u"Billboard Charts:", Charts, Columns, address, caption, extractBillboard,
+extern const ChartSource BillboardSource = {
+    .name = "billboard",
+    .host = u"www.billboard.com",
+    .caption = u"Billboard Charts:",
+    .choices = Charts,
+    .choiceName = u"Chart",
+    .columns = Columns,
+    .path = path,
+    .choiceCaption = caption,
+    .extract = extractBillboard,
 };
 
 } // namespace vandrel

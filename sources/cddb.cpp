@@ -1,5 +1,4 @@
 #include "sources/chart_source.h"
-#include "sources/hosts.h"
 #include "text/case_fold.h"
 #include "text/cuts.h"
 #include "text/int16.h"
@@ -56,9 +55,9 @@ std::u16string markAndStrip(std::u16string text, const CddbLayout& layout)
     return replaceAll(std::move(text), u"&nbsp;", u"");
 }
 
-std::u16string address(const CddbLayout& layout, std::u16string_view genre)
+std::u16string path(const CddbLayout& layout, std::u16string_view genre)
 {
-    return hosts::httpAddress(hosts::Gracenote, std::u16string(layout.path).append(toLower(genre)));
+    return std::u16string(layout.path).append(toLower(genre));
 }
 
 std::u16string caption(const CddbLayout& layout, std::u16string_view genre)
@@ -97,26 +96,34 @@ constexpr std::u16string_view SongGenres[] = {u"Alt",        u"Catalog", u"Count
 constexpr Column AlbumColumns[] = {{u"This Week:", 500}, {u"Artist:", 2900}, {u"Album:", 2900}};
 constexpr Column SongColumns[] = {
     {u"This Week:", 500}, {u"Artist:", 2000}, {u"Song:", 2000}, {u"Album:", 1800}};
+// Both lists lie on Gracenote's server.
+constexpr std::u16string_view Host = u"www.gracenote.com";
 } // namespace
 
-const ChartSource CddbAlbumsSource = {
-    "cddb-albums",
-    u"Digital Top Ten Albums:",
-    AlbumGenres,
-    AlbumColumns,
-    [](std::u16string_view genre) { return address(CddbAlbums, genre); },
-    [](std::u16string_view genre) { return caption(CddbAlbums, genre); },
-    [](std::u16string text, RowSink& rows) { extractCddb(std::move(text), CddbAlbums, rows); },
+extern const ChartSource CddbAlbumsSource = {
+    .name = "cddb-albums",
+    .host = Host,
+    .caption = u"Digital Top Ten Albums:",
+    .choices = AlbumGenres,
+    .choiceName = u"Genre",
+    .columns = AlbumColumns,
+    .path = [](std::u16string_view genre) { return path(CddbAlbums, genre); },
+    .choiceCaption = [](std::u16string_view genre) { return caption(CddbAlbums, genre); },
+    .extract = [](std::u16string text,
+                  RowSink& rows) { extractCddb(std::move(text), CddbAlbums, rows); },
 };
 
-const ChartSource CddbSongsSource = {
-    "cddb-songs",
-    u"Digital Top Ten Songs:",
-    SongGenres,
-    SongColumns,
-    [](std::u16string_view genre) { return address(CddbSongs, genre); },
-    [](std::u16string_view genre) { return caption(CddbSongs, genre); },
-    [](std::u16string text, RowSink& rows) { extractCddb(std::move(text), CddbSongs, rows); },
+extern const ChartSource CddbSongsSource = {
+    .name = "cddb-songs",
+    .host = Host,
+    .caption = u"Digital Top Ten Songs:",
+    .choices = SongGenres,
+    .choiceName = u"Genre",
+    .columns = SongColumns,
+    .path = [](std::u16string_view genre) { return path(CddbSongs, genre); },
+    .choiceCaption = [](std::u16string_view genre) { return caption(CddbSongs, genre); },
+    .extract = [](std::u16string text,
+                  RowSink& rows) { extractCddb(std::move(text), CddbSongs, rows); },
 };
 
 } // namespace vandrel

@@ -1,5 +1,4 @@
 #include "sources/chart_source.h"
-#include "sources/hosts.h"
 #include "text/cuts.h"
 #include "text/int16.h"
 #include "text/line_ends.h"
@@ -66,14 +65,13 @@ constexpr Column Columns[] = {{u"Rank:", 650}, {u"Artist:", 2600}, {u"Song:", 26
 
 } // namespace
 
-const ChartSource Hot97Source = {
-    "hot97",
-    u"Hot 97 Playlist:",
-    {},
-    Columns,
-    [](std::u16string_view) { return hosts::httpAddress(hosts::Hot97, u"/music/playlist.aspx"); },
-    nullptr,
-    extractHot97,
+extern const ChartSource Hot97Source = {
+    .name = "hot97",
+    .host = u"www.hot97.com",
+    .caption = u"Hot 97 Playlist:",
+    .columns = Columns,
+    .path = [](std::u16string_view) { return std::u16string(u"/music/playlist.aspx"); },
+    .extract = extractHot97,
 };
 
 } // namespace vandrel

@@ -1,5 +1,4 @@
 #include "sources/chart_source.h"
-#include "sources/hosts.h"
 #include "text/cuts.h"
 #include "text/field_cursor.h"
 #include "text/int16.h"
@@ -37,14 +36,13 @@ constexpr Column Columns[] = {
 
 } // namespace
 
-const ChartSource KRockSource = {
-    "krock",
-    u"Top Airplay && Requested Songs:",
-    {},
-    Columns,
-    [](std::u16string_view) { return hosts::httpAddress(hosts::KRock, u"/krockmusic/"); },
-    nullptr,
-    extractKRock,
+extern const ChartSource KRockSource = {
+    .name = "krock",
+    .host = u"www.krock.com",
+    .caption = u"Top Airplay && Requested Songs:",
+    .columns = Columns,
+    .path = [](std::u16string_view) { return std::u16string(u"/krockmusic/"); },
+    .extract = extractKRock,
 };
 
 } // namespace vandrel

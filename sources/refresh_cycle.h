@@ -7,8 +7,9 @@
 
 namespace vandrel {
 
-// One source page of the window as the refresh cycle sees it: its "Get" button,
-// its list (the RowSink), its caption and choice, the status line and the download.
+// One source page of a front end as the refresh cycle sees it: its "Get" button, its list
+// (the RowSink), its caption and choice, the status line and the download. The window's pages
+// and vandrel-fetch's console page are the two.
 class CyclePage : public RowSink
 {
 public:

@@ -123,7 +123,7 @@ TEST_F(Fetch, PrintsTheRowsOfEveryChoiceAsTheWindowCopiesThem)
         for (const Column& column : source->columns)
             titles << qt(column.title).chopped(1);
         const QStringList name{QLatin1String(source->name.data(), qsizetype(source->name.size()))};
-        for (const std::u16string_view choice : test::choicesOf(*source)) {
+        for (const std::u16string_view choice : source->choicesOrNone()) {
             const test::GoldenList golden = test::goldenList(*source, choice);
             const bool listed = !golden.page.isEmpty() && golden.error.isEmpty();
             QString expected = listed ? titles.join(u'\t') + u'\n' : QString();
@@ -160,7 +160,7 @@ TEST_F(Fetch, OtherwiseExitsWithTheReasonOnStandardErrorOnly)
          "\nParsing...\nAn error occured while "
          "processing the list: Invalid procedure call or argument.\nMake sure you have the "
          "latest version of this program.\n"},
-        {"bilboard", 2, "", "krock, cddb-albums, cddb-songs, billboard, hot97."},
+        {"nosuchsource", 2, "", "unknown source \"nosuchsource\"; the sources are: "},
         {"cddb-songs blues", 2, "", "Alt, Catalog, Country"},
         {"krock rock", 2, "", "krock takes no choice."},
         {"--format xml krock", 2, "", "tsv, csv, json."},

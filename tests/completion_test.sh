@@ -17,9 +17,10 @@ completes() {
         { echo "vandrel-fetch $*<Tab>: '${COMPREPLY[*]}', expected '$expected'"; failed=1; }
 }
 
-completes 'billboard' bill
-completes 'Rap RnB' billboard R
-completes 'krock cddb-albums cddb-songs billboard hot97 version' ''
-completes 'Contemporary Country' --verbose --format csv billboard Co
-completes 'tsv csv json' hot97 --format ''
+# What the program lists: every source, and the first one with choices.
+read -r source choices < <(vandrel-fetch --list | awk 'NF > 1' | head -1)
+completes "$(vandrel-fetch --list | cut -d ' ' -f 1 | paste -sd ' ') version" ''
+completes "$source" "${source%?}"
+completes "$choices" --verbose --format csv "$source" ''
+completes "$(vandrel-fetch --list-formats)" "$source" --format ''
 exit $failed

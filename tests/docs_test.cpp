@@ -1,4 +1,6 @@
 // The tables the documents show beside the code that defines what they list.
+#include "net/curl_transfer.h"
+#include "net/response_head.h"
 #include "net/transfer_error.h"
 #include "sample/pages/sample_pages.h"
 
@@ -26,6 +28,20 @@ std::vector<std::string> tableAfter(const std::string& path, const std::string& 
             break;
     }
     return rows.size() < 2 ? rows : std::vector(rows.begin() + 2, rows.end());
+}
+
+// Each bound in its row, in the unit the table gives it.
+TEST(Docs, ShowTheTransferBoundsAsTheCodeHasThem)
+{
+    const std::string values[] = {std::to_string(CurlTransfer::DefaultIdleTimeoutMs / 1000) + " s",
+                                  std::to_string(CurlTransfer::DefaultDeadlineMs / 60000) + " min",
+                                  std::to_string(CurlTransfer::DefaultBodyCap >> 20) + " MiB",
+                                  std::to_string(ResponseHead::SizeCap >> 10) + " KiB",
+                                  std::to_string(CURL_MAX_HTTP_HEADER >> 10) + " KiB",
+                                  std::to_string(CurlTransfer::MaxRedirects)};
+    const std::vector<std::string> rows = tableAfter("docs/robustness.md", "## Bounds");
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        EXPECT_NE(rows.at(i).find(" | " + values[i] + " | "), std::string::npos) << rows.at(i);
 }
 
 TEST(Docs, ShowTheTransferErrorsAsTheCodeHasThem)

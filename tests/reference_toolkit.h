@@ -18,7 +18,7 @@
 namespace vandrel::reference {
 
 using Text = std::u16string;
-constexpr auto npos = Text::npos;
+constexpr auto NotFound = Text::npos;
 
 inline std::int16_t int16(long value)
 {
@@ -30,7 +30,7 @@ inline std::int16_t int16(long value)
 inline long inStr(long start, const Text& text, const Text& what)
 {
     const auto at = text.find(what, static_cast<std::size_t>(start - 1));
-    return at == npos ? 0 : static_cast<long>(at) + 1;
+    return at == NotFound ? 0 : static_cast<long>(at) + 1;
 }
 
 inline Text lower(Text text)
@@ -48,7 +48,7 @@ inline Text replace(const Text& text, const Text& from, const Text& to, bool any
     Text out;
     out.reserve(text.size());
     std::size_t done = 0;
-    for (auto at = key.find(what); !what.empty() && at != npos; at = key.find(what, done)) {
+    for (auto at = key.find(what); !what.empty() && at != NotFound; at = key.find(what, done)) {
         out.append(text, done, at - done).append(to);
         done = at + what.size();
     }
@@ -95,13 +95,14 @@ template <typename Run> Text outcome(Run run)
 }
 
 // The name of the first routine that differs from its literal version for text t, marker m and
-// field number num; empty when all agree. The marks are those of the CDDB and Hot 97 pages.
+// field number num; empty when all agree. The marks are the row, cell and part marks of the
+// extractions.
 inline std::string firstDifference(const Text& t, const Text& m, std::int16_t num)
 {
     const auto first = lower(t).find(lower(m));
     const auto second = lower(t).find(lower(m), 1);
     const auto last = m.empty() ? t.size() : lower(t).rfind(lower(m));
-    const Text after = first == npos ? Text() : t.substr(first + m.size());
+    const Text after = first == NotFound ? Text() : t.substr(first + m.size());
     const Text invalid = outcome([]() -> Text { throw Failure::invalidArgument(); });
     Text fast = t, slow = t, pieces, trimmed = t, collapsed = t;
     const bool killed = outcome([&] { return vandrel::KillTags(fast); }) !=
@@ -127,13 +128,14 @@ inline std::string firstDifference(const Text& t, const Text& m, std::int16_t nu
     const std::pair<const char*, bool> checks[] = {
         {"FindAfter", vandrel::FindAfter(t, m) != after},
         {"afterFirst", afterFirst(t, m) != after},
-        {"FindBefore", vandrel::FindBefore(t, m) != (last == npos ? Text() : t.substr(0, last))},
+        {"FindBefore",
+         vandrel::FindBefore(t, m) != (last == NotFound ? Text() : t.substr(0, last))},
         {"KillTags", killed},
         {"Parse and FieldCursor", fields},
         {"cutFrom",
-         outcome([&] { return cutFrom(t, m); }) != (first == npos ? invalid : t.substr(first))},
+         outcome([&] { return cutFrom(t, m); }) != (first == NotFound ? invalid : t.substr(first))},
         {"cutBeforeFromSecond", outcome([&] { return cutBeforeFromSecond(t, m); }) !=
-                                    (second == npos ? invalid : t.substr(0, second))},
+                                    (second == NotFound ? invalid : t.substr(0, second))},
         {"split", pieces != (t.empty() ? Text() : replace(t, m, u"\uFFFF") + u'\uFFFF')},
         {"trim", trim(t) != trimmed},
         {"toLower", toLower(t) != lower(t)},

@@ -17,7 +17,7 @@ namespace {
 using test::LoopbackServer;
 using Reply = LoopbackServer::Reply;
 
-// Short bounds keep the matrix fast; the program runs with 30 s, 16 MiB and 2 min.
+// Short bounds keep the matrix fast; docs/robustness.md gives the program's own.
 constexpr int IdleTimeoutMs = 2000;
 constexpr qint64 BodyCap = 1024 * 1024;
 constexpr int DeadlineMs = 10000;
@@ -26,10 +26,10 @@ constexpr int DeadlineMs = 10000;
 // bound exceeds it.
 constexpr qint64 MemoryMargin = 32 * 1024 * 1024;
 
-// A K-Rock page with one row whose artist and song cells hold the given bytes; it ends in
-// blank lines, so its last bytes can come one at a time.
-Reply krockPage(const QByteArray& artist, const QByteArray& song,
-                const QByteArrayList& headers = {})
+// A page of the first tab's airplay list with one row whose artist and song cells hold the given
+// bytes; it ends in blank lines, so its last bytes can come one at a time.
+Reply airplayPage(const QByteArray& artist, const QByteArray& song,
+                  const QByteArrayList& headers = {})
 {
     return LoopbackServer::ok("<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
                                   artist + "\n" + song + "\nAlbum\nLabel\n</table>\n\n\n",
@@ -37,9 +37,9 @@ Reply krockPage(const QByteArray& artist, const QByteArray& song,
 }
 
 // The same page of one row, filled up with line feeds to `size` bytes.
-Reply krockPageOf(qint64 size)
+Reply airplayPageOf(qint64 size)
 {
-    const QByteArray response = krockPage("Band", "Tune").bytes;
+    const QByteArray response = airplayPage("Band", "Tune").bytes;
     const QByteArray body = response.mid(response.indexOf("\r\n\r\n") + 4);
     return LoopbackServer::ok(body + QByteArray(size - body.size(), '\n'));
 }
@@ -60,7 +60,7 @@ struct HostileCase
 
 const QByteArray OkHead = "HTTP/1.1 200 OK\r\n";
 const QByteArray PartialBody = OkHead + "Content-Length: 5000\r\n\r\n" + QByteArray(1000, 'x');
-const QByteArray BandAndTune = krockPage("Band", "Tune").bytes;
+const QByteArray BandAndTune = airplayPage("Band", "Tune").bytes;
 // The last three bytes of a page, one a second.
 const Reply SlowEnd{.bytes = BandAndTune.chopped(3), .endlessPiece = "\n", .trickleMs = 1000};
 // Without its first four bytes a qCompress result is a zlib stream, which deflate means.
@@ -81,23 +81,23 @@ const HostileCase Cases[] = {
     {"LengthLargerThanTheBodyThenClose", 1, {PartialBody}, ClosedByServer},
     {"InvalidChunkedEncoding", 2, {OkHead + "Transfer-Encoding: chunked\r\n\r\nzz\r\n"}, NotHttp},
     {"DeflateBomb", 4, Bomb, TooLarge},
-    {"BodyAtItsCap", 0, krockPageOf(BodyCap), Done, "1|2|Band|Tune"},
-    {"BodyPastItsCap", 0, krockPageOf(BodyCap + 1), TooLarge},
+    {"BodyAtItsCap", 0, airplayPageOf(BodyCap), Done, "1|2|Band|Tune"},
+    {"BodyPastItsCap", 0, airplayPageOf(BodyCap + 1), TooLarge},
     {"RedirectLoop", 0, {"HTTP/1.1 302 Found\r\nLocation: /a\r\n\r\n"}, Redirects},
     // An empty page ends the run before parsing, under the monitor's last text.
     {"NoContent", 1, {"HTTP/1.1 204 No Content\r\n\r\n"}, "Chatting with Host..."},
     {"NotHttp", 3, {"SSH-2.0-OpenSSH_9.2p1\r\n"}, NotHttp},
     {"MarkupInTheReasonPhrase", 4, {"HTTP/1.1 500 <b>x</b>\r\n\r\n"}, "Error 500 <b>x</b>"},
     // Stripping leaves a "<" only where no ">" follows, and never decodes "&lt;".
-    {"MarkupInTheCells", 0, krockPage("&lt;b&gt;x&lt;/b&gt;", "<b>x</b"), Done,
+    {"MarkupInTheCells", 0, airplayPage("&lt;b&gt;x&lt;/b&gt;", "<b>x</b"), Done,
      "1|2|&lt;b&gt;x&lt;/b&gt;|x</b"},
-    {"BinaryBody", 0, krockPage(QByteArray("A\0B", 3), "\x01\x02\x03"), Done,
+    {"BinaryBody", 0, airplayPage(QByteArray("A\0B", 3), "\x01\x02\x03"), Done,
      QStringLiteral("1|2|A\0B|\u0001\u0002\u0003")},
     {"InvalidUtf8", 0,
-     krockPage("Caf\xc3(", "\xed\xa0\x80!", {"Content-Type: text/html; charset=utf-8"}), Done,
+     airplayPage("Caf\xc3(", "\xed\xa0\x80!", {"Content-Type: text/html; charset=utf-8"}), Done,
      QStringLiteral("1|2|Caf\ufffd(|\ufffd\ufffd\ufffd!")},
     {"HeadJustUnderItsCap", 0,
-     krockPage("Band", "Tune", QByteArrayList(3, "X: " + QByteArray(85000, 'a'))), Done,
+     airplayPage("Band", "Tune", QByteArrayList(3, "X: " + QByteArray(85000, 'a'))), Done,
      "1|2|Band|Tune"},
     {"EndlessHead", 0, endless(OkHead, "X: " + QByteArray(1000, 'a') + "\r\n"), HeadTooLarge},
     {"EndlessShortHeaderLines", 1, endless(OkHead, "X:y\r\n"), HeadTooLarge},
@@ -127,7 +127,7 @@ TEST_P(HostileServer, UserSeesWhatHappenedAndTheWindowRecovers)
     ASSERT_TRUE(sample.listen(0));
     frmMain window(new CurlTransfer(nullptr, IdleTimeoutMs, BodyCap, DeadlineMs));
     window.show();
-    const auto noProxy = qScopeGuard(&test::useNoProxy);
+    const auto noProxy = qScopeGuard([] { qunsetenv("http_proxy"); });
     QWidget* page = test::control(window, QStringLiteral("fraMain(%1)").arg(c.tab));
     auto* list = page->findChild<QTreeWidget*>();
     auto* button = page->findChild<QPushButton*>();

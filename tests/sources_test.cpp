@@ -1,5 +1,4 @@
 #include "sources/chart_source.h"
-#include "sources/hosts.h"
 #include "text/failure.h"
 #include "text/utf8.h"
 
@@ -8,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <tuple>
 
 namespace vandrel {
@@ -52,6 +52,12 @@ Text extract(const ChartSource& source, Text page)
     return rows.text.empty() ? Text() : rows.text.substr(1) + u"\n";
 }
 
+// The source called `name`; a missing one fails the test.
+const ChartSource& source(std::string_view name)
+{
+    return findSource(name) ? *findSource(name) : throw std::invalid_argument(std::string(name));
+}
+
 Text read(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
@@ -90,30 +96,30 @@ TEST(Sources, SixteenBitLimits)
     const Text hot97 = u"<!-- #BeginEditable \"concert calendar rows\" --></tr>";
     const Text end = u"<!-- #EndEditable -->", krockRow = u"r0000\r\nl\r\na\r\ns\r\nx\r\ny\r\n";
     // Source, page head, piece, times, page tail, rows, sub-items, overflow.
-    const std::tuple<const ChartSource*, Text, Text, int, Text, long, long, bool> limits[] = {
-        {&CddbAlbumsSource, cddb, u"1</td></tr>", 32767, bold, 32767, 32767 * 2, false},
-        {&CddbAlbumsSource, cddb, u"1</td></tr>", 32768, bold, 32768, 32768 * 2, true},
-        {&CddbSongsSource, cddb, u"1</td></tr>", 32769, bold, 0, 0, true},
-        {&BillboardSource, peak, u"</tr>", 32767, table, 32766, 32766 * 5, false},
-        {&BillboardSource, peak, u"</tr>", 32768, table, 32767, 32767 * 5, true},
-        {&BillboardSource, peak, u"</tr>", 32769, table, 0, 0, true},
-        {&BillboardSource, peak, u"x", 32752, u"<>" + table, 0, 0, false},
-        {&BillboardSource, peak, u"x", 32753, u"<>" + table, 0, 0, true},
-        {&Hot97Source, hot97, u"a</td></tr>", 32766, end, 32766, 32766 * 2, false},
-        {&Hot97Source, hot97, u"a</td></tr>", 32767, u"z" + end, 32768, 32768 * 2, true},
-        {&Hot97Source, hot97, u"a</td></tr>", 32767, end, 32767, 32767 * 2, true},
-        {&Hot97Source, hot97, u"a</td></tr>", 32768, end, 0, 0, true},
-        {&Hot97Source, hot97, u"x\r\n", 32766, end, 1, 2, false},
-        {&Hot97Source, hot97, u"\r\n", 32767, end, 0, 0, true},
-        {&Hot97Source, hot97, u"\n", 32767, end, 0, 0, true},
-        {&KRockSource, krock + u"-\r\n", krockRow, 1600, table, 1490, 1489 * 3, true},
-        {&KRockSource, krock + u"--\r\n", krockRow, 1600, table, 1489, 1489 * 3, true},
+    const std::tuple<const char*, Text, Text, int, Text, long, long, bool> limits[] = {
+        {"cddb-albums", cddb, u"1</td></tr>", 32767, bold, 32767, 32767 * 2, false},
+        {"cddb-albums", cddb, u"1</td></tr>", 32768, bold, 32768, 32768 * 2, true},
+        {"cddb-songs", cddb, u"1</td></tr>", 32769, bold, 0, 0, true},
+        {"billboard", peak, u"</tr>", 32767, table, 32766, 32766 * 5, false},
+        {"billboard", peak, u"</tr>", 32768, table, 32767, 32767 * 5, true},
+        {"billboard", peak, u"</tr>", 32769, table, 0, 0, true},
+        {"billboard", peak, u"x", 32752, u"<>" + table, 0, 0, false},
+        {"billboard", peak, u"x", 32753, u"<>" + table, 0, 0, true},
+        {"hot97", hot97, u"a</td></tr>", 32766, end, 32766, 32766 * 2, false},
+        {"hot97", hot97, u"a</td></tr>", 32767, u"z" + end, 32768, 32768 * 2, true},
+        {"hot97", hot97, u"a</td></tr>", 32767, end, 32767, 32767 * 2, true},
+        {"hot97", hot97, u"a</td></tr>", 32768, end, 0, 0, true},
+        {"hot97", hot97, u"x\r\n", 32766, end, 1, 2, false},
+        {"hot97", hot97, u"\r\n", 32767, end, 0, 0, true},
+        {"hot97", hot97, u"\n", 32767, end, 0, 0, true},
+        {"krock", krock + u"-\r\n", krockRow, 1600, table, 1490, 1489 * 3, true},
+        {"krock", krock + u"--\r\n", krockRow, 1600, table, 1489, 1489 * 3, true},
     };
-    for (const auto& [source, head, piece, times, tail, rows, cells, overflows] : limits) {
+    for (const auto& [name, head, piece, times, tail, rows, cells, overflows] : limits) {
         Text page = head;
         for (int i = 0; i < times; ++i)
             page += piece;
-        const Text outcome = extract(*source, page + tail);
+        const Text outcome = extract(source(name), page + tail);
         EXPECT_EQ(outcome.ends_with(u"Overflow\n"), overflows) << rows;
         EXPECT_EQ(std::ranges::count(outcome, u'\n') - overflows, rows) << rows;
         EXPECT_EQ(std::ranges::count(outcome, u'\t'), cells) << rows;
@@ -123,24 +129,25 @@ TEST(Sources, SixteenBitLimits)
 // The addresses that do not follow from the drop-down item alone, and a caption that does.
 TEST(Sources, AddressesAndCaptions)
 {
-    // Source, item, host, path, caption (none for a source whose caption never changes).
-    const std::tuple<const ChartSource*, Text, std::u16string_view, Text, Text> items[] = {
-        {&KRockSource, u"", hosts::KRock, u"/krockmusic/", u""},
-        {&Hot97Source, u"", hosts::Hot97, u"/music/playlist.aspx", u""},
-        {&BillboardSource, u"Hot100", hosts::Billboard, u"/bb/charts/hot100.jsp",
+    // Source, item, address, caption (none for a source whose caption never changes).
+    const std::tuple<const char*, Text, Text, Text> items[] = {
+        {"krock", u"", u"http://www.krock.com/krockmusic/", u""},
+        {"hot97", u"", u"http://www.hot97.com/music/playlist.aspx", u""},
+        {"billboard", u"Hot100", u"http://www.billboard.com/bb/charts/hot100.jsp",
          u"Billboard Charts (Hot100):"},
-        {&BillboardSource, u"Dance_Radio", hosts::Billboard, u"/bb/charts/airplay/dance_radio.jsp",
+        {"billboard", u"Dance_Radio", u"http://www.billboard.com/bb/charts/airplay/dance_radio.jsp",
          u"Billboard Charts (Dance_Radio):"},
-        {&CddbAlbumsSource, u"HipHop", hosts::Gracenote, u"/music/topgen.html/genre=hiphop",
+        {"cddb-albums", u"HipHop", u"http://www.gracenote.com/music/topgen.html/genre=hiphop",
          u"Digital Top Ten Albums (HipHop):"},
-        {&CddbSongsSource, u"Soundtrack", hosts::Gracenote,
-         u"/music/toptracks.html/genre=soundtrack", u"Digital Top Ten Songs (Soundtrack):"},
+        {"cddb-songs", u"Pop", u"http://www.gracenote.com/music/toptracks.html/genre=pop",
+         u"Digital Top Ten Songs (Pop):"},
     };
-    for (const auto& [source, item, host, path, caption] : items) {
-        EXPECT_EQ(source->address(item), hosts::httpAddress(host, path));
-        ASSERT_EQ(source->choiceCaption == nullptr, caption.empty());
-        if (source->choiceCaption) {
-            EXPECT_EQ(source->choiceCaption(item), caption);
+    for (const auto& [name, item, address, caption] : items) {
+        const ChartSource& chart = source(name);
+        EXPECT_EQ(chart.address(item), address);
+        ASSERT_EQ(chart.choiceCaption == nullptr, caption.empty()) << name;
+        if (chart.choiceCaption) {
+            EXPECT_EQ(chart.choiceCaption(item), caption);
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "app/frm_main.h"
+#include "app/tab_strip.h"
 #include "net/curl_transfer.h"
 #include "net/qt_text.h"
 #include "sample/demo/demo_server.h"
@@ -22,6 +23,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <functional>
 
@@ -30,6 +32,9 @@ namespace {
 
 using Pages = std::tuple<int, int, QList<int>>;
 using Act = std::function<void(QTabBar& tabs, QWidget& window)>;
+
+// The About page follows the sources' pages.
+const int About = int(allSources().size());
 
 // The window on a scripted transfer that runs until the test lets it finish.
 class Window : public ::testing::TestWithParam<std::tuple<const char*, int, int, Act>>
@@ -53,7 +58,7 @@ protected:
         if (!window.isVisible())
             return only(-1);
         Pages seen{tabs()->currentIndex(), -1, {}};
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i <= About; ++i) {
             if (page(i)->isAncestorOf(window.childAt(page(0)->geometry().center())))
                 std::get<1>(seen) = i;
             if (page(i)->isEnabled())
@@ -81,7 +86,7 @@ protected:
             transfer->finish();
         });
         press(button);
-        EXPECT_TRUE(ran);
+        EXPECT_TRUE(ran) << trigger << " started no transfer";
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_TRUE(button->isEnabled() && !button->isChecked());
     }
@@ -97,15 +102,15 @@ Act key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 }
 
 // One way of changing the page or closing the window, tried while the page it starts on runs
-// a transfer (a source's Get on page 2, the version check on page 5), then once more after it:
-// the page it leads to (-1: the window closes).
+// a transfer (a source's Get on page 2, the version check on the About page), then once more
+// after it: the page it leads to (-1: the window closes).
 const Window::ParamType Actions[] = {
-    {"ClickTab", 5, 4, [](QTabBar&, QWidget& window) { showPage(window, 4); }},
+    {"ClickTab", About, About - 1, [](QTabBar&, QWidget& w) { showPage(w, About - 1); }},
     {"ClickFirstTab", 2, 0, [](QTabBar&, QWidget& window) { showPage(window, 0); }},
     {"Left", 2, 1, key(Qt::Key_Left)},
     {"Right", 2, 3, key(Qt::Key_Right)},
     {"Home", 2, 0, key(Qt::Key_Home)},
-    {"End", 2, 5, key(Qt::Key_End)},
+    {"End", 2, About, key(Qt::Key_End)},
     {"CtrlTab", 2, 3, key(Qt::Key_Tab, Qt::ControlModifier)},
     {"CtrlShiftTab", 2, 1, key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier)},
     {"CtrlPageDown", 2, 3, key(Qt::Key_PageDown, Qt::ControlModifier)},
@@ -115,7 +120,7 @@ const Window::ParamType Actions[] = {
          QWheelEvent down({}, {}, {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
          QApplication::sendEvent(&tabs, &down);
      }},
-    {"Close", 5, -1, [](QTabBar&, QWidget& window) { window.close(); }},
+    {"Close", About, -1, [](QTabBar&, QWidget& window) { window.close(); }},
 };
 
 TEST_P(Window, ChangesPageOrClosesOnlyWhenNoTransferRuns)
@@ -124,9 +129,10 @@ TEST_P(Window, ChangesPageOrClosesOnlyWhenNoTransferRuns)
     // The window opens on page 0 with every page taking input; a click on the selected tab
     // changes nothing.
     showPage(window, 0);
-    EXPECT_EQ(pages(), Pages(0, 0, {0, 1, 2, 3, 4, 5}));
+    const auto [selected, seen, enabled] = pages();
+    EXPECT_TRUE(selected == 0 && seen == 0 && enabled.size() == About + 1) << enabled.size();
     showPage(window, from);
-    whileDownloading(from == 5 ? "chkUpdate" : "cmdCDDBSongs", [&, from = from, &act = act] {
+    whileDownloading(from == About ? "chkUpdate" : "cmdCDDBSongs", [&, from = from, &act = act] {
         act(*tabs(), window);
         EXPECT_EQ(pages(), only(from));
     });
@@ -165,9 +171,36 @@ TEST_F(Window, OpensIdleAndAFailedOrRefusedTransferGivesItsTriggerBack)
         box->close();
     };
     whileDownloading("cmdGet", closeBox);
-    showPage(window, 5);
+    showPage(window, About);
     whileDownloading("chkUpdate", closeBox);
     EXPECT_EQ(statusText(window), "Version check failed: Cannot start");
+}
+
+// The layout's six tabs (its five sources and About) fit the strip whole, without scroll
+// buttons; with one more the buttons appear and reach the last tab, every caption still whole.
+TEST_F(Window, TabCaptionsStayWholeAndScrollOnceTheyNoLongerFit)
+{
+    for (const int count : {6, 7}) {
+        TabStrip strip;
+        strip.setGeometry(tabs()->geometry());
+        for (const int i : {0, 1, 2, 3, 4, About, 0})
+            if (strip.count() < count)
+                strip.addTab(tabs()->tabText(i));
+        strip.fitTabs();
+        strip.show();
+        auto* left = strip.findChild<QToolButton*>(QStringLiteral("ScrollLeftButton"));
+        auto* right = strip.findChild<QToolButton*>(QStringLiteral("ScrollRightButton"));
+        ASSERT_TRUE(left && right);
+        EXPECT_EQ(right->isVisible(), count > 6) << count << " tabs";
+        EXPECT_EQ(right->geometry().bottom(), strip.tabRect(0).bottom()) << "below the row of tabs";
+        for (int i = 0; right->isVisible() && i < count; ++i)
+            QTest::mouseClick(right, Qt::LeftButton);
+        EXPECT_LE(strip.tabRect(count - 1).right(), right->isVisible() ? left->x() : strip.width());
+        for (int i = 0; i < count; ++i)
+            EXPECT_GE(strip.tabRect(i).width(),
+                      strip.fontMetrics().horizontalAdvance(strip.tabText(i)))
+                << strip.tabText(i).toStdString();
+    }
 }
 
 // Row `r` as copied when the header shows the first two columns swapped. Every cell holds a
@@ -223,7 +256,7 @@ TEST_F(Window, CopyGivesTheSelectedRowsInHeaderOrder)
 // and Space open the website.
 TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
 {
-    showPage(window, 5);
+    showPage(window, About);
     // The whole text, its lines CR LF apart, against pages/about.txt with the build's version.
     QFile about(VANDREL_TEST_PAGES "/about.txt");
     ASSERT_TRUE(about.open(QIODevice::ReadOnly));
@@ -236,16 +269,18 @@ TEST_F(Window, AboutLinkHighlightsUnderTheMouseAndOpensTheWebsite)
     boldOnly.setBold(true);
     control(window, "lblWebPage")->setFont(boldOnly);
     // Where the mouse moves to, and the link's look then: 2 for underline plus 1 for bold.
-    const std::tuple<const char*, QPoint, int> moves[] = {
-        {"lblAbout", {}, 1},         {"lblWebPage", {}, 3},     {"lblAbout", {}, 3},
-        {"chkUpdate", {}, 3},        {"tabChoose", {10, 5}, 3}, {"lblWebPage", {2, 2}, 3},
-        {"fraMain(5)", {4, 200}, 0}, {"lblWebPage", {}, 3},
+    const QString bare = page(About)->objectName();
+    const std::tuple<QString, QPoint, int> moves[] = {
+        {"lblAbout", {}, 1},  {"lblWebPage", {}, 3},     {"lblAbout", {}, 3},
+        {"chkUpdate", {}, 3}, {"tabChoose", {10, 5}, 3}, {"lblWebPage", {2, 2}, 3},
+        {bare, {4, 200}, 0},  {"lblWebPage", {}, 3},
     };
     for (const auto& [name, at, look] : moves) {
         QWidget* target = control(window, name);
         QTest::mouseMove(target, at.isNull() ? target->rect().center() : at);
         const QFont link = control(window, "lblWebPage")->font();
-        EXPECT_EQ(link.underline() * 2 + link.bold(), look) << name;
+        EXPECT_EQ(link.underline() * 2 + link.bold(), look)
+            << "the link's look (2: underlined, 1: bold) after a move over " << name.toStdString();
     }
     UrlCatcher browser;
     QTest::mouseClick(control(window, "lblWebPage"), Qt::LeftButton);
@@ -287,7 +322,7 @@ TEST_F(EndToEnd, EveryGetButtonShowsWhatItsPageHolds)
         const ChartSource& source = *allSources()[s];
         showPage(window, s);
         auto* page = control(window, QStringLiteral("fraMain(%1)").arg(s));
-        for (const std::u16string_view item : choicesOf(source)) {
+        for (const std::u16string_view item : source.choicesOrNone()) {
             const QUrl address(qt(source.address(item)));
             SCOPED_TRACE(address.toString().toStdString());
             const GoldenList golden = goldenList(source, item);
@@ -328,7 +363,7 @@ TEST(VersionCheck, ShowsWhatThePageSaysAndEndsUnticked)
         {"", "", "Error "}, // nothing listens
         {"200 OK", "<!-- Version -->" + QByteArray(40000, 'x'), "Version check failed: Overflow"},
     };
-    showPage(window, 5);
+    showPage(window, About);
     auto* box = control<QCheckBox>(window, "chkUpdate");
     for (const auto& [code, body, status] : checks) {
         LoopbackServer server;
@@ -351,15 +386,25 @@ QByteArray fetch(quint16 port, const QByteArray& target)
     return socket.readAll();
 }
 
-TEST(SampleServer, AnswersAsServerAndAsProxy)
+// The server answers by path whatever the host, so it refuses to start when two pages claim one
+// path, or when a source has no sample site.
+TEST(SampleServer, AnswersAsServerAndAsProxyAndRefusesAPathClaimedTwice)
 {
     sample::SampleServer sample;
     ASSERT_TRUE(sample.listen(0));
-    const QUrl address(qt(allSources().front()->address({})));
+    const ChartSource* first = allSources().front();
+    const QUrl address(qt(first->address({})));
     const QByteArray asProxy = fetch(sample.port(), address.toEncoded());
     EXPECT_TRUE(asProxy.startsWith("HTTP/1.1 200 ") &&
                 asProxy == fetch(sample.port(), address.path().toUtf8()));
     EXPECT_TRUE(fetch(sample.port(), "/no/such/page.html").startsWith("HTTP/1.1 404 "));
+    ChartSource stranger = *first;
+    stranger.name = "stranger";
+    const std::string name(first->name), path = address.path().toStdString();
+    EXPECT_EQ(sample::routingError(std::array{first, first}),
+              "the path " + path + " is claimed by " + name + " and " + name);
+    EXPECT_EQ(sample::routingError(std::array<const ChartSource*, 1>{&stranger}),
+              "no sample site for stranger");
 }
 
 // The built programs, with no display: "-platform offscreen" gives the window one. An exit

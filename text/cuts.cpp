@@ -6,19 +6,19 @@
 namespace vandrel {
 
 namespace {
-constexpr auto npos = std::u16string_view::npos;
+constexpr auto NotFound = std::u16string_view::npos;
 } // namespace
 
 std::u16string_view afterFirst(std::u16string_view text, std::u16string_view marker)
 {
     const std::size_t hit = findIgnoreCase(text, marker);
-    return hit == npos ? std::u16string_view() : text.substr(hit + marker.size());
+    return hit == NotFound ? std::u16string_view() : text.substr(hit + marker.size());
 }
 
 std::u16string_view cutFrom(std::u16string_view text, std::u16string_view marker)
 {
     const std::size_t hit = findIgnoreCase(text, marker);
-    if (hit == npos)
+    if (hit == NotFound)
         throw Failure::invalidArgument();
     return text.substr(hit);
 }
@@ -26,7 +26,7 @@ std::u16string_view cutFrom(std::u16string_view text, std::u16string_view marker
 std::u16string_view cutBeforeFromSecond(std::u16string_view text, std::u16string_view marker)
 {
     const std::size_t hit = findIgnoreCase(text, marker, 1);
-    if (hit == npos)
+    if (hit == NotFound)
         throw Failure::invalidArgument();
     return text.substr(0, hit);
 }
@@ -39,7 +39,8 @@ std::vector<std::u16string_view> split(std::u16string_view text, std::u16string_
     if (delimiter.empty())
         return {text};
     std::size_t start = 0;
-    for (std::size_t hit = text.find(delimiter); hit != npos; hit = text.find(delimiter, start)) {
+    for (std::size_t hit = text.find(delimiter); hit != NotFound;
+         hit = text.find(delimiter, start)) {
         pieces.push_back(text.substr(start, hit - start));
         start = hit + delimiter.size();
     }
@@ -50,7 +51,7 @@ std::vector<std::u16string_view> split(std::u16string_view text, std::u16string_
 std::u16string_view trim(std::u16string_view text)
 {
     const std::size_t first = text.find_first_not_of(u' ');
-    if (first == npos)
+    if (first == NotFound)
         return {};
     return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }

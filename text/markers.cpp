@@ -11,7 +11,7 @@
 namespace vandrel {
 namespace {
 
-constexpr auto npos = std::u16string_view::npos;
+constexpr auto NotFound = std::u16string_view::npos;
 constexpr std::u16string_view Nbsp = u"&nbsp;";
 
 bool nbspAt(std::u16string_view text, std::size_t at)
@@ -23,7 +23,7 @@ bool nbspAt(std::u16string_view text, std::size_t at)
 std::size_t blankedLength(std::u16string_view text)
 {
     std::size_t length = text.size();
-    for (auto at = text.find(u'&'); at != npos; at = text.find(u'&', at + 1))
+    for (auto at = text.find(u'&'); at != NotFound; at = text.find(u'&', at + 1))
         length -= nbspAt(text, at) ? Nbsp.size() - 1 : 0;
     return length;
 }
@@ -113,8 +113,8 @@ std::u16string KillTags(std::u16string& Data)
         const auto open = text.read();
         const auto close = Data.find(u'>', open);
         const std::u16string_view tag = std::u16string_view(Data).substr(open, close - open);
-        overflow = tagOverflows(text.written() + 1, tag, close != npos);
-        if (overflow || close == npos)
+        overflow = tagOverflows(text.written() + 1, tag, close != NotFound);
+        if (overflow || close == NotFound)
             break;
         text.skipTo(close + 1);
     }

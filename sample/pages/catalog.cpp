@@ -31,29 +31,7 @@ constexpr std::array<Genre, 19> GenreTable = {{
     {"world", "World", Style::Roots, 10, 10},
 }};
 
-constexpr std::array<Chart, 12> ChartTable = {{
-    {"adult", "Adult Top 40", Style::Pop, 30},
-    {"contemporary", "Adult Contemporary", Style::Pop, 25},
-    {"country", "Hot Country Singles &amp; Tracks", Style::Country, 40},
-    {"dance", "Hot Dance Music/Club Play", Style::Dance, 35},
-    {"dance_radio", "Hot Dance Radio Airplay", Style::Dance, 25},
-    {"digital", "Hot Digital Tracks", Style::Pop, 30},
-    {"hot100", "The Billboard Hot 100", Style::Pop, 50},
-    {"latintracks", "Hot Latin Tracks", Style::Latin, 30},
-    {"mainstream", "Mainstream Rock Tracks", Style::Rock, 30},
-    {"modern", "Modern Rock Tracks", Style::Rock, 30},
-    {"rap", "Hot Rap Tracks", Style::Urban, 25},
-    {"rnb", "Hot R&amp;B/Hip-Hop Singles &amp; Tracks", Style::Urban, 40},
-}};
-
-template <typename Item, std::size_t count>
-const Item& find(const std::array<Item, count>& table, std::string_view key)
-{
-    const auto found = std::ranges::find(table, key, &Item::key);
-    if (found == table.end())
-        throw std::out_of_range("no sample page for " + std::string(key));
-    return *found;
-}
+} // namespace
 
 std::string narrow(std::u16string_view text)
 {
@@ -63,8 +41,6 @@ std::string narrow(std::u16string_view text)
     return narrow;
 }
 
-} // namespace
-
 std::string key(std::u16string_view choice)
 {
     return narrow(toLower(choice));
@@ -72,19 +48,15 @@ std::string key(std::u16string_view choice)
 
 const Genre& findGenre(std::string_view key)
 {
-    return find(GenreTable, key);
+    const auto found = std::ranges::find(GenreTable, key, &Genre::key);
+    if (found == GenreTable.end())
+        throw std::out_of_range("no sample page for " + std::string(key));
+    return *found;
 }
 
-const Chart& findChart(std::string_view key)
+std::string choicePath(const ChartSource& source, std::u16string_view choice)
 {
-    return find(ChartTable, key);
-}
-
-std::string pathOf(const ChartSource& source, std::u16string_view choice)
-{
-    const std::u16string address = source.address(choice);
-    const std::size_t host = address.find(u"://") + 3;
-    return narrow(std::u16string_view(address).substr(address.find(u'/', host)));
+    return narrow(source.path(choice));
 }
 
 } // namespace vandrel::sample

@@ -1,3 +1,4 @@
+#include "sample/pages/catalog.h"
 #include "sample/pages/chart.h"
 #include "sample/pages/html.h"
 #include "sample/pages/site_pages.h"
@@ -47,7 +48,7 @@ std::string genreLinks(const ChartSource& source, std::string_view before, std::
 {
     std::string links;
     for (const std::u16string_view choice : source.choices) {
-        links += std::string(before) + "<a href=\"" + pathOf(source, choice) + "\">" +
+        links += std::string(before) + "<a href=\"" + choicePath(source, choice) + "\">" +
                  std::string(findGenre(key(choice)).name) + "</a>" + std::string(after);
     }
     return links;
@@ -100,26 +101,24 @@ std::string pageBottom(Dice& dice, const Genre& genre, std::size_t size)
     return newsToFill(dice, site, size + end.size()) + end;
 }
 
-} // namespace
-
-std::string cddbAlbumsPage(Dice& dice, const Genre& genre, bool changedShape)
+// `changedShape`: the page of a site that has moved its end marker away.
+std::string albumsPage(Dice& dice, const ChartSource& source, const Genre& genre, bool changedShape)
 {
     const std::string title = "Top Albums: " + std::string(genre.name);
     std::string rows;
     for (const auto& entry : makeChart(dice, genre.albums, genre.style))
         rows += row(entry, artistAndAlbum(dice, entry));
     // The site's template has CR LF line ends; the rows its script writes have bare line feeds.
-    std::string page = withCrLf(pageTop(dice, genre, title, CddbAlbumsSource));
+    std::string page = withCrLf(pageTop(dice, genre, title, source));
     page += withCrLf("<p class=\"intro\">The albums CDDB users looked up most this week, with the "
                      "disc&nbsp;IDs behind them.</p>\n");
     page += chartTable("Artist : Album", rows);
-    page += withCrLf(
-        changedShape ? moreGenres("<div class=\"subhead\">More Genres:</div>", CddbAlbumsSource)
-                     : moreGenres("<span class=\"bold\">More Genres:</span>", CddbAlbumsSource));
+    page += withCrLf(changedShape ? moreGenres("<div class=\"subhead\">More Genres:</div>", source)
+                                  : moreGenres("<span class=\"bold\">More Genres:</span>", source));
     return page + withCrLf(pageBottom(dice, genre, page.size()));
 }
 
-std::string cddbSongsPage(Dice& dice, const Genre& genre)
+std::string songsPage(Dice& dice, const ChartSource& source, const Genre& genre)
 {
     const std::string title = "Top Songs: " + std::string(genre.name);
     std::string rows;
@@ -127,11 +126,52 @@ std::string cddbSongsPage(Dice& dice, const Genre& genre)
         const std::string song = "<span class=\"song\">" + entityName(entry.title) + "</span> - ";
         rows += row(entry, song + artistAndAlbum(dice, entry));
     }
-    std::string page = pageTop(dice, genre, title, CddbSongsSource);
+    std::string page = pageTop(dice, genre, title, source);
     page += "<p class=\"intro\">The songs CDDB users played most this week.</p>\n";
     page += chartTable("Song - Artist : Album", rows);
-    page += moreGenres("<span class=\"bold\">More Genres:</span>", CddbSongsSource);
+    page += moreGenres("<span class=\"bold\">More Genres:</span>", source);
     return page + pageBottom(dice, genre, page.size());
 }
+
+constexpr std::u16string_view PlainHead =
+    u"<html><body><table class=\"chart\">\n\t<tr class=\"head\">\n\t\t<td>Rank</td>\n\t\t<td>Song "
+    u"- Artist : Album</td>\n\t</tr>\n";
+constexpr std::u16string_view PlainTail =
+    u"</table>\n<p><span class=\"bold\">Updated Mondays.</span></p></body></html>\n";
+
+} // namespace
+
+extern const SampleSite CddbAlbumsSite = {
+    .source = "cddb-albums",
+    .page = [](const ChartSource& source, std::u16string_view choice,
+               Dice& dice) -> std::optional<Page> {
+        const Genre& genre = findGenre(key(choice));
+        return Page{.body = albumsPage(dice, source, genre, genre.key == ChangedAlbumGenre)};
+    },
+    .plain = {PlainHead,
+              [](int k) {
+                  return u"\t<tr>\n\t\t<td>" + decimal(k) +
+                         u"</td>\n\t\t<td><a href=\"/music/artist/1\">Artist " + decimal(k) +
+                         u"</A> : <a href=\"/music/album/2\">Album</a></td>\n\t</tr>\n";
+              },
+              PlainTail},
+};
+
+extern const SampleSite CddbSongsSite = {
+    .source = "cddb-songs",
+    .page = [](const ChartSource& source, std::u16string_view choice,
+               Dice& dice) -> std::optional<Page> {
+        return Page{.body = songsPage(dice, source, findGenre(key(choice)))};
+    },
+    .plain = {PlainHead,
+              [](int k) {
+                  return u"\t<tr>\n\t\t<td>" + decimal(k) +
+                         u"</td>\n\t\t<td><span class=\"title\">Song</span> - <a "
+                         u"href=\"/music/artist/1\">Artist " +
+                         decimal(k) +
+                         u"</A> : <a href=\"/music/album/2\">Album</a></td>\n\t</tr>\n";
+              },
+              PlainTail},
+};
 
 } // namespace vandrel::sample

@@ -20,11 +20,11 @@ constexpr std::array<Link, 7> Links = {{{"Home", "/default.aspx"},
 
 std::string viewState(Dice& dice)
 {
-    constexpr std::string_view Letters =
+    constexpr std::string_view letters =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string state = "dDwtMTI3OTMzNDM4NDs7";
     for (int i = 0; i < 1600; ++i)
-        state += Letters[static_cast<std::size_t>(dice.between(0, 63))];
+        state += letters[static_cast<std::size_t>(dice.between(0, 63))];
     return state + "Pg==";
 }
 
@@ -62,9 +62,7 @@ std::string withTitleRegion(std::string page)
     return page;
 }
 
-} // namespace
-
-std::string hot97Page(Dice& dice)
+std::string playlistPage(Dice& dice)
 {
     std::string page = withTitleRegion(pageStart(
         Hot97, "Hot 97.1 FM :: Playlist", "What Hot 97.1 is playing: the station's top twenty."));
@@ -89,5 +87,24 @@ std::string hot97Page(Dice& dice)
     page += newsToFill(dice, Hot97, page.size() + end.size());
     return withCrLf(page + end);
 }
+
+std::u16string plainRow(int k)
+{
+    return u"  <tr>\r\n    <td>" + decimal(k) + u"</td>\r\n    <td>Song " + decimal(k) +
+           u"</td>\r\n    <td>Artist</td>\r\n  </tr>\r\n";
+}
+
+} // namespace
+
+extern const SampleSite Hot97Site = {
+    .source = "hot97",
+    .page = [](const ChartSource&, std::u16string_view, Dice& dice) -> std::optional<Page> {
+        return Page{.body = playlistPage(dice)};
+    },
+    .plain =
+        {u"<html><body>\r\n<!-- #BeginEditable \"concert calendar rows\" -->\r\n<table>\r\n"
+         u"  <tr>\r\n    <td>Rank</td>\r\n    <td>Song</td>\r\n    <td>Artist</td>\r\n  </tr>\r\n",
+         plainRow, u"</table>\r\n<!-- #EndEditable -->\r\n</body></html>\r\n"},
+};
 
 } // namespace vandrel::sample

@@ -137,10 +137,10 @@ std::string slug(std::string_view text)
 
 std::string hexId(Dice& dice, int digits)
 {
-    constexpr std::string_view Hex = "0123456789abcdef";
+    constexpr std::string_view hexDigits = "0123456789abcdef";
     std::string id;
     for (int i = 0; i < digits; ++i)
-        id += Hex[static_cast<std::size_t>(dice.between(0, 15))];
+        id += hexDigits[static_cast<std::size_t>(dice.between(0, 15))];
     return id;
 }
 

@@ -27,14 +27,14 @@ std::string cell(std::string_view align, const std::string& text)
 // Six cells on six lines: the program reads a row as six lines of text.
 std::string row(Dice& dice, const Entry& entry)
 {
-    constexpr std::string_view Centre = " align=\"center\"";
+    constexpr std::string_view centre = " align=\"center\"";
     const std::string lastWeek = entry.lastWeek == 0 ? "&nbsp;" : std::to_string(entry.lastWeek);
     return std::string("<tr bgcolor=\"") + (entry.thisWeek % 2 ? "#1A1A1A" : "#2B2B2B") + "\">\n" +
-           cell(Centre, "<b>" + std::to_string(entry.thisWeek) + "</b>") + cell(Centre, lastWeek) +
+           cell(centre, "<b>" + std::to_string(entry.thisWeek) + "</b>") + cell(centre, lastWeek) +
            cell("", "<a href=\"/artists/" + slug(entry.artist) + ".html\">" + escape(entry.artist) +
                         "</a>") +
-           cell("", escape(entry.title)) + cell(Centre, std::to_string(entry.weeks)) +
-           cell(Centre, std::to_string(dice.between(12, 480))) + "</tr>\n";
+           cell("", escape(entry.title)) + cell(centre, std::to_string(entry.weeks)) +
+           cell(centre, std::to_string(dice.between(12, 480))) + "</tr>\n";
 }
 
 std::string header(Dice& dice)
@@ -68,9 +68,7 @@ std::string list(Dice& dice)
     return list + "</table>\n";
 }
 
-} // namespace
-
-std::string kRockPage(Dice& dice)
+std::string airplayPage(Dice& dice)
 {
     std::string page =
         pageStart(KRock, "92.3 K-Rock :: Top Airplay &amp; Requests",
@@ -87,5 +85,25 @@ std::string kRockPage(Dice& dice)
     page += newsToFill(dice, KRock, page.size() + end.size());
     return page + end;
 }
+
+std::u16string plainRow(int k)
+{
+    return u"<tr>\r\n  <td>" + decimal(k) + u"</td>\r\n  <td>" + decimal(k + 1) +
+           u"</td>\r\n  <td>Artist " + decimal(k) + u"</td>\r\n  <td>Song " + decimal(k) +
+           u"</td>\r\n  <td>Album</td>\r\n  <td>Label</td>\r\n</tr>\r\n";
+}
+
+} // namespace
+
+extern const SampleSite KRockSite = {
+    .source = "krock",
+    .page = [](const ChartSource&, std::u16string_view, Dice& dice) -> std::optional<Page> {
+        return Page{.body = airplayPage(dice)};
+    },
+    .plain = {u"<html><body><table><tr><td><a href=\"/\">K-Rock</a></td></tr></table>\r\n<!--END "
+              u"HEADER-->\r\n<table class=\"airplay\">\r\n<tr><th>This Week</th><th>Last "
+              u"Week</th><th>Artist</th><th>Song</th><th>Album</th><th>Label</th></tr>\r\n",
+              plainRow, u"</table>\r\n<p>Footer</p></body></html>\r\n"},
+};
 
 } // namespace vandrel::sample

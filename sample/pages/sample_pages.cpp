@@ -2,70 +2,91 @@
 
 #include "sample/pages/catalog.h"
 #include "sample/pages/site_pages.h"
+#include "sources/hosts.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
+#include <map>
+#include <stdexcept>
 
 namespace vandrel::sample {
+
+// Each site is defined beside its page writer.
+extern const SampleSite KRockSite, CddbAlbumsSite, CddbSongsSite, BillboardSite, Hot97Site;
+
+const SampleSite* findSite(std::string_view source)
+{
+    static constexpr std::array sites = {&KRockSite, &CddbAlbumsSite, &CddbSongsSite,
+                                         &BillboardSite, &Hot97Site};
+    const auto found = std::ranges::find(sites, source, &SampleSite::source);
+    return found == sites.end() ? nullptr : *found;
+}
+
 namespace {
 
 using namespace std::chrono_literals;
 
 struct Route
 {
-    std::string path;
-    std::function<std::string(Dice&)> write;
-    std::chrono::milliseconds spread{0};
+    std::string owner; // whose page it is, for the message of a clash
+    std::function<std::optional<Page>(Dice&)> write;
 };
 
-std::vector<Route> makeRoutes()
+using Routes = std::map<std::string, Route, std::less<>>;
+
+void claim(Routes& routes, const std::string& path, Route route)
 {
-    std::vector<Route> routes = {{pathOf(KRockSource), kRockPage},
-                                 {pathOf(Hot97Source), hot97Page},
-                                 {"/vb/vandrel/index.asp", versionPage},
-                                 {"/vb/vandrel/", homePage}};
-    for (const std::u16string_view choice : CddbAlbumsSource.choices) {
-        const Genre& genre = findGenre(key(choice));
-        const bool changed = genre.key == ChangedAlbumGenre;
-        routes.push_back({pathOf(CddbAlbumsSource, choice), [&genre, changed](Dice& dice) {
-                              return cddbAlbumsPage(dice, genre, changed);
-                          }});
-    }
-    for (const std::u16string_view choice : CddbSongsSource.choices) {
-        const Genre& genre = findGenre(key(choice));
-        routes.push_back({pathOf(CddbSongsSource, choice),
-                          [&genre](Dice& dice) { return cddbSongsPage(dice, genre); }});
-    }
-    for (const std::u16string_view choice : BillboardSource.choices) {
-        const Chart& chart = findChart(key(choice));
-        if (chart.key != MissingChart)
-            routes.push_back({pathOf(BillboardSource, choice),
-                              [&chart](Dice& dice) { return billboardPage(dice, chart); },
-                              chart.key == SlowChart ? 4s : 0s});
-    }
-    return routes;
+    if (const auto claimed = routes.find(path); claimed != routes.end())
+        throw std::invalid_argument("the path " + path + " is claimed by " + claimed->second.owner +
+                                    " and " + route.owner);
+    routes.emplace(path, std::move(route));
 }
 
-const std::vector<Route>& routes()
+// Every page of the program's website and of the sites of `sources`, by path. Throws
+// std::invalid_argument for a source without a site or a path claimed twice.
+Routes routesOf(std::span<const ChartSource* const> sources)
 {
-    static const std::vector<Route> routes = makeRoutes();
+    const auto website = [](std::string (*write)(Dice&)) {
+        return Route{"the program's website",
+                     [write](Dice& dice) { return std::optional<Page>({.body = write(dice)}); }};
+    };
+    Routes routes;
+    claim(routes, narrow(hosts::VersionPage), website(versionPage));
+    claim(routes, narrow(hosts::HomePage), website(homePage));
+    for (const ChartSource* source : sources) {
+        const SampleSite* site = findSite(source->name);
+        if (!site)
+            throw std::invalid_argument("no sample site for " + std::string(source->name));
+        for (const std::u16string_view choice : source->choicesOrNone())
+            claim(routes, choicePath(*source, choice),
+                  {std::string(source->name), [source, site, choice](Dice& dice) {
+                       return site->page(*source, choice, dice);
+                   }});
+    }
     return routes;
-}
-
-std::string write(const Route& route)
-{
-    Dice dice = Dice::forPage(route.path);
-    return route.write(dice);
 }
 
 } // namespace
 
+std::string routingError(std::span<const ChartSource* const> sources)
+{
+    try {
+        routesOf(sources);
+        return {};
+    } catch (const std::invalid_argument& error) {
+        return error.what();
+    }
+}
+
 std::optional<Page> findPage(std::string_view path)
 {
-    for (const auto& route : routes()) {
-        if (route.path == path)
-            return Page{"text/html; charset=utf-8", write(route), route.spread};
-    }
-    return std::nullopt;
+    static const Routes routes = routesOf(allSources());
+    const auto route = routes.find(path);
+    if (route == routes.end())
+        return std::nullopt;
+    Dice dice = Dice::forPage(path);
+    return route->second.write(dice);
 }
 
 bool listsNothing(std::u16string_view choice)
@@ -79,7 +100,7 @@ std::u16string largestChoice(const ChartSource& source)
     std::u16string largest;
     std::size_t largestSize = 0;
     for (const std::u16string_view choice : source.choices) {
-        const std::optional<Page> page = findPage(pathOf(source, choice));
+        const std::optional<Page> page = findPage(choicePath(source, choice));
         if (page && page->spread == 0ms && !listsNothing(choice) &&
             page->body.size() > largestSize) {
             largest = choice;

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,10 +25,14 @@ bool listsNothing(std::u16string_view choice);
 
 struct Page
 {
-    std::string contentType;
     std::string body;
     std::chrono::milliseconds spread{0}; // how long the server takes to send the body
+    std::string contentType = "text/html; charset=utf-8";
 };
+
+// What keeps the sample server from serving `sources`: a source without a sample site, or a
+// path that two pages claim (the server matches a path whatever the host). Empty when nothing.
+std::string routingError(std::span<const ChartSource* const> sources);
 
 // The page served at `path` (the path of the request target, query included), if any.
 std::optional<Page> findPage(std::string_view path);

@@ -1,6 +1,7 @@
 #include "sample/pages/html.h"
 #include "sample/pages/sample_pages.h"
 #include "sample/pages/site_pages.h"
+#include "version.h"
 
 #include <array>
 
@@ -16,12 +17,12 @@ constexpr std::array<Link, 4> Links = {{{"Home", "/vb/vandrel/"},
                                         {"Contact", "/vb/vandrel/contact.asp"}}};
 
 constexpr std::array<std::string_view, 14> Changes = {
-    "The Billboard page keeps its list when a chart has no peak column.",
+    "A chart keeps its list when it has no peak column.",
     "The status line shows the size of the page while it arrives.",
-    "Faster parsing of long K-Rock lists.",
+    "Faster parsing of long airplay lists.",
     "The window can no longer be closed while a list is downloading.",
-    "New genres on the CDDB pages.",
-    "The Hot 97 playlist shows the artist before the song.",
+    "New genres on the top ten pages.",
+    "The playlist shows the artist before the song.",
     "Fixed a crash when a site sent an empty page.",
     "The About page links to this website.",
     "Check Version? now tells you when a newer version is out.",
@@ -45,11 +46,14 @@ std::string release(Dice& dice, std::string_view version)
     return release + "</ul>\n";
 }
 
+// The newest version, then the running one and the revisions before it.
 std::string history(Dice& dice, std::size_t bytes)
 {
     std::string history = release(dice, NewestVersion);
-    for (int revision = 161; history.size() < bytes && revision > 0; --revision)
-        history += release(dice, "0.1." + std::to_string(revision));
+    const std::string series =
+        std::to_string(version::Major) + "." + std::to_string(version::Minor) + ".";
+    for (int revision = version::Revision; history.size() < bytes && revision > 0; --revision)
+        history += release(dice, series + std::to_string(revision));
     return history;
 }
 
@@ -90,8 +94,8 @@ std::string homePage(Dice& dice)
     std::string page = top("Vandrel");
     page += "<h2>Welcome</h2>\n"
             "<p>Vandrel is a small program that fetches the current top songs and albums from "
-            "the K-Rock and Hot 97 radio stations, the CDDB charts and Billboard, and shows them "
-            "as lists. Pick a page, pick a genre or a chart, press <b>Get</b>.</p>\n"
+            "radio stations and chart sites, and shows them as lists. Pick a page, pick a genre "
+            "or a chart, press <b>Get</b>.</p>\n"
             "<p>The newest version is " +
             std::string(NewestVersion) +
             ". Get it on the <a href=\"/vb/vandrel/index.asp\">download page</a>.</p>\n";

@@ -16,14 +16,14 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
 }
 
 // The path of an origin-form or absolute http:// target; nullopt for any other form.
-std::optional<std::string> pathOf(std::string_view target)
+std::optional<std::string> targetPath(std::string_view target)
 {
     if (target.starts_with('/'))
         return std::string(target);
-    constexpr std::string_view Scheme = "http://";
-    if (!startsWithNoCase(target, Scheme))
+    constexpr std::string_view scheme = "http://";
+    if (!startsWithNoCase(target, scheme))
         return std::nullopt;
-    const auto rest = target.substr(Scheme.size());
+    const auto rest = target.substr(scheme.size());
     const auto slash = rest.find('/');
     if (rest.empty() || slash == 0)
         return std::nullopt;
@@ -61,7 +61,7 @@ std::optional<Request> parseRequest(std::string_view head)
     if (!version.starts_with("HTTP/") || version.find(' ') != std::string_view::npos)
         return std::nullopt;
     const auto target = line.substr(first + 1, second - first - 1);
-    auto path = pathOf(target);
+    auto path = targetPath(target);
     if (!path)
         return std::nullopt;
     return Request{std::string(line.substr(0, first)), std::string(target), std::move(*path)};

@@ -1,5 +1,7 @@
 #include "sample/server/sample_server.h"
 
+#include "sample/pages/sample_pages.h"
+
 #include <QHostAddress>
 #include <QTcpSocket>
 
@@ -12,7 +14,8 @@ SampleServer::SampleServer(QObject* parent) : QObject(parent)
 
 bool SampleServer::listen(quint16 port)
 {
-    return server_.listen(QHostAddress::LocalHost, port);
+    routingError_ = QString::fromStdString(routingError(allSources()));
+    return routingError_.isEmpty() && server_.listen(QHostAddress::LocalHost, port);
 }
 
 quint16 SampleServer::port() const
@@ -22,7 +25,7 @@ quint16 SampleServer::port() const
 
 QString SampleServer::errorString() const
 {
-    return server_.errorString();
+    return routingError_.isEmpty() ? server_.errorString() : routingError_;
 }
 
 void SampleServer::setDelay(std::chrono::milliseconds delay)

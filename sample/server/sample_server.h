@@ -18,7 +18,7 @@ class SampleServer : public QObject
 public:
     explicit SampleServer(QObject* parent = nullptr);
 
-    // Port 0 picks a free port.
+    // Port 0 picks a free port. Refuses to start when two pages claim one path.
     bool listen(quint16 port);
     quint16 port() const;
     QString errorString() const;
@@ -36,6 +36,7 @@ private:
 
     QTcpServer server_;
     Pacing pacing_;
+    QString routingError_;
 };
 
 } // namespace vandrel::sample

@@ -10,13 +10,6 @@
 // they hold: what the window and vandrel-fetch must show, known without running the extraction.
 namespace vandrel::test {
 
-// A source's drop-down items, or the one empty item of a source without a list.
-inline std::span<const std::u16string_view> choicesOf(const ChartSource& source)
-{
-    static constexpr std::u16string_view none[] = {u""};
-    return source.choices.empty() ? none : source.choices;
-}
-
 struct GoldenList
 {
     QString page;  // as the program reads it, "&amp;" already "&"; empty where the server has none
