@@ -54,6 +54,7 @@ private:
     void tabChoose_Click();
 
     void connectSources(const std::vector<SourcePage::Controls>& pages);
+    void openSavedPage();
 
     void connectAbout();
     void lblWebPage_MouseMove();

@@ -195,6 +195,7 @@ TEST(RowFormats, QuoteAndEscapeWhatWouldBreakTheFormat)
     const ChartTable table{QStringLiteral("hot97"),
                            {},
                            QStringLiteral("Hot 97 Playlist:"),
+                           QStringLiteral("-"),
                            {QStringLiteral("Rank"), QStringLiteral("Artist")},
                            {{u"1", tricky}, {u"\n", u"\r"}}};
     EXPECT_EQ(formatRows(table, RowFormat::Csv),
@@ -204,6 +205,7 @@ TEST(RowFormats, QuoteAndEscapeWhatWouldBreakTheFormat)
         formatRows(table, RowFormat::Json).simplified(),
         QByteArray(
             R"({ "caption": "Hot 97 Playlist:", "choice": null, "columns": [ "Rank", "Artist" ], )"
+            R"("page": "-", )"
             R"("rows": [ [ "1", "a,\"b\"\r\nc\u0001\u0000d" ], [ "\n", "\r" ] ], "source": "hot97" })"));
 }
 

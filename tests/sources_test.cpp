@@ -1,5 +1,6 @@
 #include "sources/chart_source.h"
 #include "sources/hosts.h"
+#include "sources/refresh_cycle.h"
 #include "text/failure.h"
 #include "text/utf8.h"
 
@@ -45,11 +46,35 @@ Text extract(const ChartSource& source, Text page)
 {
     Rows rows;
     try {
-        source.extract(std::move(page), rows);
+        source.extract(page, rows);
     } catch (const Failure& failure) {
         rows.text.append(u"\n").append(fromUtf8(failure.description()));
     }
     return rows.text.empty() ? Text() : rows.text.substr(1) + u"\n";
+}
+
+// What the refresh cycle says the page lacks, ending in a line feed; empty when it says nothing.
+Text missingMarker(const ChartSource& source, const Text& page)
+{
+    struct Page final : CyclePage
+    {
+        explicit Page(const Text& page) : page(page) {}
+        void setGetEnabled(bool) override {}
+        void setStatus(const Text&) override {}
+        void clearList() override { rows = 0; }
+        int rowCount() const override { return rows; }
+        Text choice() const override { return {}; }
+        void setCaption(const Text&) override {}
+        Text download(const Text&) override { return page; }
+        Text formatSeconds(double) const override { return {}; }
+        void addRow(Text) override { ++rows; }
+        void setSubItem(int, Text) override {}
+
+        const Text& page;
+        int rows = 0;
+    } cyclePage(page);
+    const Text missing = runRefreshCycle(cyclePage, source).missingMarker;
+    return missing.empty() ? missing : missing + u"\n";
 }
 
 Text read(const fs::path& file)
@@ -58,8 +83,9 @@ Text read(const fs::path& file)
     return fromUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
-// Every pages/<source>/<case>.html beside <case>.tsv, the rows it gives, and <case>.error, the
-// description of the failure that ends it.
+// Every pages/<source>/<case>.html beside <case>.tsv, the rows it gives, <case>.error, the
+// description of the failure that ends it, and <case>.marker, the marker it lacks where the
+// extraction looks for it, which every page that fails at a cut or gives no rows may name.
 TEST(Sources, EveryPageGivesItsGoldenRows)
 {
     for (const ChartSource* source : allSources()) {
@@ -70,10 +96,13 @@ TEST(Sources, EveryPageGivesItsGoldenRows)
             if (page.extension() != ".html")
                 continue;
             ++cases;
+            const Text error = read(fs::path(page).replace_extension(".error"));
+            const Text marker = read(fs::path(page).replace_extension(".marker"));
             EXPECT_EQ(extract(*source, read(page)),
-                      read(fs::path(page).replace_extension(".tsv")) +
-                          read(fs::path(page).replace_extension(".error")))
+                      read(fs::path(page).replace_extension(".tsv")) + error)
                 << page;
+            EXPECT_EQ(missingMarker(*source, read(page)), marker) << page;
+            EXPECT_FALSE(error.starts_with(u"Invalid") && marker.empty()) << page;
         }
         EXPECT_GE(cases, 5) << source->name;
     }

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cells.back() << QString::fromUtf8(cell);
     }
     cells.back().resize(columns);
-    ChartTable table{"source", "choice", "caption", cells.front(), {}};
+    ChartTable table{"source", "choice", "caption", "page", cells.front(), {}};
     for (const QStringList& row : cells.mid(1)) {
         rows << QJsonArray::fromStringList(row);
         table.rows.emplace_back();
