@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
@@ -70,7 +71,99 @@ protected:
         qunsetenv("no_proxy");
         return outcome;
     }
+
+    // A file of the test's own holding `bytes`.
+    QString saved(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(files.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    }
+
+    QTemporaryDir files;
 };
+
+// A page as a web archive serves its copy: a banner of the archive's own right after <body>, and
+// every link and source address turned into one of the archive's.
+QByteArray archived(QString page)
+{
+    const auto anyCase = QRegularExpression::CaseInsensitiveOption;
+    page.replace(QRegularExpression(R"(\b((?:href|src)=")([^"]*"))", anyCase),
+                 R"(\1http://archive.example/web/20010324000000/\2)");
+    page.insert(
+        QRegularExpression("<body[^>]*>", anyCase).match(page).capturedEnd(),
+        R"(<div><table><tr><td><a href="/">Archive</a></td><td>2001</td></tr></table></div>)");
+    return page.toUtf8();
+}
+
+// Every sample page, as saved and as an archive serves it, read from a file (under --demo, which
+// starts no server for it), from standard input and from an address of a server of the test's
+// own: its golden rows, or the marker the page lacks.
+TEST_F(Fetch, ReadsSavedAndArchivedPagesFromAFileStandardInputOrAnAddress)
+{
+    test::LoopbackServer archive;
+    const QString address = "HTTP" + archive.url("/web/20010324000000/chart.html").mid(4);
+    for (const ChartSource* source : allSources()) {
+        for (const std::u16string_view choice : test::choicesOf(*source)) {
+            const auto served =
+                sample::findPage(QUrl(qt(source->address(choice))).path().toStdString());
+            if (!served)
+                continue;
+            const test::GoldenList golden = test::goldenList(*source, choice);
+            QJsonArray rows;
+            for (const QStringList& row : golden.rows)
+                rows << QJsonArray::fromStringList(row);
+            QStringList list{QString::fromStdString(std::string(source->name))};
+            if (!choice.empty())
+                list << qt(choice);
+            const QString saved = QString::fromStdString(served->body);
+            for (const QByteArray& page : {saved.toUtf8(), archived(saved)}) {
+                const QByteArray path = this->saved("page.html", page).toLocal8Bit();
+                archive.setReply(test::LoopbackServer::ok(page));
+                const auto standardInput = [&path] { dup2(open(path, O_RDONLY), STDIN_FILENO); };
+                const std::tuple<QString, QStringList, std::function<void()>> origins[] = {
+                    {path, {"--demo", "--verbose"}, {}},
+                    {"-", {}, standardInput},
+                    {address, {}, {}}};
+                for (const auto& [from, more, inChild] : origins) {
+                    const QStringList arguments =
+                        list + QStringList{"--format", "json", "--page", from} + more;
+                    const auto [exitCode, out, err] = fetch(arguments, inChild);
+                    SCOPED_TRACE(arguments.join(u' ').toStdString() + err.toStdString());
+                    const QJsonObject json = QJsonDocument::fromJson(out.toUtf8()).object();
+                    EXPECT_EQ(exitCode, golden.error.isEmpty() ? 0 : 1);
+                    EXPECT_EQ(json["rows"].toArray(), rows);
+                    EXPECT_EQ(json["page"].toString(), golden.error.isEmpty() ? from : "");
+                    EXPECT_EQ(err.contains(from + ": " + golden.marker + ".\n"),
+                              !golden.marker.isEmpty());
+                    EXPECT_FALSE(err.contains("sample charts"));
+                }
+            }
+        }
+    }
+}
+
+// A file that is no page gets the same treatment as a server that sends none: a clear message and
+// exit 1. A page is read up to the body cap, in the charset it declares, else in UTF-8 when valid,
+// else in windows-1252.
+TEST_F(Fetch, SaysWhyAFileIsNoPage)
+{
+    const QByteArray page = "<!--END HEADER-->\n<table>\n<tr></tr>\n1\n2\nCaf\xc3(\nTune\n</table>";
+    const QString tooLarge = "\"%1\" is larger than a page may be (16 MiB).\n";
+    const std::tuple<QString, int, QString> cases[] = {
+        {saved("cap", page.leftJustified(16 * 1024 * 1024)), 0, "1\t2\tCaf\u00c3("},
+        {saved("large", page.leftJustified(16 * 1024 * 1024 + 1)), 1, tooLarge},
+        {"/dev/zero", 1, tooLarge},
+        {saved("empty", "\xef\xbb\xbf"), 1, "\"%1\" is empty.\n"},
+        {files.path(), 1, "\"%1\" is a directory.\n"},
+        {files.filePath("none"), 1, "Cannot read \"%1\": No such file or directory.\n"},
+    };
+    for (const auto& [path, exitCode, said] : cases) {
+        const auto [code, out, err] = fetch({"krock", "--page", path});
+        EXPECT_EQ(code, exitCode);
+        EXPECT_TRUE((out + err).contains(QString(said).replace("%1", path))) << err.toStdString();
+    }
+}
 
 // Every list as the header line of its column titles, without their colons, and its golden
 // rows, with the tabs and line breaks inside a cell as blanks; a page that fails exits with 1.
@@ -94,9 +187,10 @@ TEST_F(Fetch, PrintsTheRowsOfEveryChoiceAsTheWindowCopiesThem)
             EXPECT_EQ(out, expected) << qt(choice).toStdString();
         }
     }
-    // A caption's "&&" prints as one "&".
-    EXPECT_TRUE(std::get<1>(demo({"--format", "json", "krock"}))
-                    .contains(R"("caption": "Top Airplay & Requested Songs:")"));
+    // A caption's "&&" prints as one "&"; the page is the address downloaded.
+    const QString json = std::get<1>(demo({"--format", "json", "krock"}));
+    EXPECT_TRUE(json.contains(R"("caption": "Top Airplay & Requested Songs:")"));
+    EXPECT_TRUE(json.contains(R"("page": ")" + qt(KRockSource.address({})) + '"'));
 }
 
 // What does not give a list: exit 1 with the reason on standard error, or 2 for a usage error
@@ -121,6 +215,8 @@ TEST_F(Fetch, OtherwiseExitsWithTheReasonOnStandardErrorOnly)
         {"bilboard", 2, "", "krock, cddb-albums, cddb-songs, billboard, hot97."},
         {"cddb-songs blues", 2, "", "Alt, Catalog, Country"},
         {"krock rock", 2, "", "krock takes no choice."},
+        {"krock --page http://example.org/", 2, "", "--demo sends every request"},
+        {"version --page -", 2, "", "--page goes with a SOURCE."},
         {"--format xml krock", 2, "", "tsv, csv, json."},
     };
     for (const auto& c : cases) {
@@ -133,15 +229,18 @@ TEST_F(Fetch, OtherwiseExitsWithTheReasonOnStandardErrorOnly)
 
 // What drives a terminal, in a chart cell.
 const QByteArray Active = "\x1b]0;PWNED\x07\x1b[2J\x1b[31m\xc2\x9b\xe2\x80\xae\x7f";
-const test::LoopbackServer::Reply HostilePage =
-    test::LoopbackServer::ok("<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
-                             Active + "\nTune\nAlbum\nLabel\n</table>\n");
+const QByteArray HostileBody = "<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
+                               Active + "\nTune\nAlbum\nLabel\n</table>\n";
+const test::LoopbackServer::Reply HostilePage = test::LoopbackServer::ok(HostileBody);
 
+// From a hostile server, or from a hostile file, or a file with a hostile name.
 TEST_F(Fetch, ShowsTextFromTheNetworkOnATerminalWithoutObeyingIt)
 {
     test::LoopbackServer hostile;
     test::useProxy(hostile.port());
-    const std::pair<const char*, test::LoopbackServer::Reply> cases[] = {
+    const std::pair<QString, test::LoopbackServer::Reply> cases[] = {
+        {"krock --page " + saved("hostile.html", HostileBody), {}},
+        {"krock --page " + saved(QString::fromUtf8(Active), "<html>"), {}},
         {"krock --verbose", HostilePage},
         {"krock --format csv", HostilePage},
         {"krock", {test::LoopbackServer::response("404 Not " + Active, {"Content-Length: 0"})}},
@@ -149,10 +248,10 @@ TEST_F(Fetch, ShowsTextFromTheNetworkOnATerminalWithoutObeyingIt)
     };
     for (const auto& [arguments, reply] : cases) {
         hostile.setReply(reply);
-        const QByteArray shown = onTerminal(QString(arguments).split(u' '));
+        const QByteArray shown = onTerminal(arguments.split(u' '));
         EXPECT_TRUE(shown.contains(R"(\x1b]0;PWNED\x07\x1b[2J\x1b[31m)")) << shown.toStdString();
         for (const char* acting : {"\x1b", "\x07", "\xc2\x9b", "\xe2\x80\xae", "\x7f"})
-            EXPECT_FALSE(shown.contains(acting)) << arguments << shown.toStdString();
+            EXPECT_FALSE(shown.contains(acting)) << arguments.toStdString() << shown.toStdString();
     }
 }
 

@@ -22,4 +22,6 @@ completes 'Rap RnB' billboard R
 completes 'krock cddb-albums cddb-songs billboard hot97 version' ''
 completes 'Contemporary Country' --verbose --format csv billboard Co
 completes 'tsv csv json' hot97 --format ''
+completes 'Rap RnB' --page saved.html billboard R
+completes "$1" krock --page "${1%-fetch}"
 exit $failed
