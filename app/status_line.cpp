@@ -11,7 +11,10 @@ void StatusLine::display(const QString& text)
 
 void StatusLine::explain(const QString& detail)
 {
-    setToolTip(detail);
+    // A tool tip whose first line holds a tag Qt knows, as "<span class="bold">" and "<br>" in
+    // the markers are, is taken for rich text and loses its tags; escaped, the detail shows whole.
+    setToolTip(detail.isEmpty() ? QString()
+                                : QStringLiteral("<p>%1</p>").arg(detail.toHtmlEscaped()));
     setAccessibleDescription(detail.isEmpty() ? QStringLiteral("Status") : detail);
 }
 

@@ -15,7 +15,7 @@ public:
 
     // Shows `text`, and no detail until one is given.
     void display(const QString& text);
-    // What the text alone does not say, as the tool tip and for screen readers.
+    // What the text alone does not say, as the tool tip (as plain text) and for screen readers.
     void explain(const QString& detail);
 };
 

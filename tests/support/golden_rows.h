@@ -19,8 +19,8 @@ inline std::span<const std::u16string_view> choicesOf(const ChartSource& source)
 
 struct GoldenList
 {
-    QString page;  // as the program reads it, "&amp;" already "&"; empty where the server has none
-    QString error; // the failure that ends the extraction, if one does
+    QString page;   // as the program reads it, "&amp;" already "&"; empty where the server has none
+    QString error;  // the failure that ends the extraction, if one does
     QString marker; // the marker the page lacks, if it lacks one
     QList<QStringList> rows;
 };
