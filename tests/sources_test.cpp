@@ -41,7 +41,7 @@ struct Rows : RowSink
     Text text;
 };
 
-Text extract(const ChartSource& source, Text page)
+Text extract(const ChartSource& source, const Text& page)
 {
     Rows rows;
     try {
