@@ -98,50 +98,52 @@ QByteArray archived(QString page)
 
 // Every sample page, as saved and as an archive serves it, read from a file (under --demo, which
 // starts no server for it), from standard input and from an address of a server of the test's
-// own: its golden rows, or the marker the page lacks.
-TEST_F(Fetch, ReadsSavedAndArchivedPagesFromAFileStandardInputOrAnAddress)
+// own: its golden rows, or the marker the page lacks. One source at a time, each in its own time.
+class SavedPages : public Fetch, public ::testing::WithParamInterface<const ChartSource*>
+{
+};
+
+TEST_P(SavedPages, ReadFromAFileStandardInputOrAnAddressGiveTheGoldenRows)
 {
     test::LoopbackServer archive;
     const QString address = "HTTP" + archive.url("/web/20010324000000/chart.html").mid(4);
-    for (const ChartSource* source : allSources()) {
-        for (const std::u16string_view choice : test::choicesOf(*source)) {
-            const auto served =
-                sample::findPage(QUrl(qt(source->address(choice))).path().toStdString());
-            if (!served)
-                continue;
-            const test::GoldenList golden = test::goldenList(*source, choice);
-            QJsonArray rows;
-            for (const QStringList& row : golden.rows)
-                rows << QJsonArray::fromStringList(row);
-            QStringList list{QString::fromStdString(std::string(source->name))};
-            if (!choice.empty())
-                list << qt(choice);
-            const QString saved = QString::fromStdString(served->body);
-            for (const QByteArray& page : {saved.toUtf8(), archived(saved)}) {
-                const QByteArray path = this->saved("page.html", page).toLocal8Bit();
-                archive.setReply(test::LoopbackServer::ok(page));
-                const auto standardInput = [&path] { dup2(open(path, O_RDONLY), STDIN_FILENO); };
-                const std::tuple<QString, QStringList, std::function<void()>> origins[] = {
-                    {path, {"--demo", "--verbose"}, {}},
-                    {"-", {}, standardInput},
-                    {address, {}, {}}};
-                for (const auto& [from, more, inChild] : origins) {
-                    const QStringList arguments =
-                        list + QStringList{"--format", "json", "--page", from} + more;
-                    const auto [exitCode, out, err] = fetch(arguments, inChild);
-                    SCOPED_TRACE(arguments.join(u' ').toStdString() + err.toStdString());
-                    const QJsonObject json = QJsonDocument::fromJson(out.toUtf8()).object();
-                    EXPECT_EQ(exitCode, golden.error.isEmpty() ? 0 : 1);
-                    EXPECT_EQ(json["rows"].toArray(), rows);
-                    EXPECT_EQ(json["page"].toString(), golden.error.isEmpty() ? from : "");
-                    EXPECT_EQ(err.contains(from + ": " + golden.marker + ".\n"),
-                              !golden.marker.isEmpty());
-                    EXPECT_FALSE(err.contains("sample charts"));
-                }
+    const ChartSource& source = *GetParam();
+    for (const std::u16string_view choice : test::choicesOf(source)) {
+        const auto served = sample::findPage(QUrl(qt(source.address(choice))).path().toStdString());
+        if (!served)
+            continue;
+        const test::GoldenList golden = test::goldenList(source, choice);
+        QJsonArray rows;
+        for (const QStringList& row : golden.rows)
+            rows << QJsonArray::fromStringList(row);
+        QStringList list{QString::fromStdString(std::string(source.name))};
+        if (!choice.empty())
+            list << qt(choice);
+        const QString saved = QString::fromStdString(served->body);
+        for (const QByteArray& page : {saved.toUtf8(), archived(saved)}) {
+            const QByteArray path = this->saved("page.html", page).toLocal8Bit();
+            archive.setReply(test::LoopbackServer::ok(page));
+            const auto standardInput = [&path] { dup2(open(path, O_RDONLY), STDIN_FILENO); };
+            const std::tuple<QString, QStringList, std::function<void()>> origins[] = {
+                {path, {"--demo", "--verbose"}, {}}, {"-", {}, standardInput}, {address, {}, {}}};
+            for (const auto& [from, more, inChild] : origins) {
+                const QStringList arguments =
+                    list + QStringList{"--format", "json", "--page", from} + more;
+                const auto [exitCode, out, err] = fetch(arguments, inChild);
+                SCOPED_TRACE(arguments.join(u' ').toStdString() + err.toStdString());
+                const QJsonObject json = QJsonDocument::fromJson(out.toUtf8()).object();
+                EXPECT_EQ(exitCode, golden.error.isEmpty() ? 0 : 1);
+                EXPECT_EQ(json["rows"].toArray(), rows);
+                EXPECT_EQ(json["page"].toString(), golden.error.isEmpty() ? from : "");
+                EXPECT_EQ(err.contains(from + ": " + golden.marker + ".\n"),
+                          !golden.marker.isEmpty());
+                EXPECT_FALSE(err.contains("sample charts"));
             }
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EverySource, SavedPages, ::testing::ValuesIn(allSources()));
 
 // A file that is no page gets the same treatment as a server that sends none: a clear message and
 // exit 1. A page is read up to the body cap, in the charset it declares, else in UTF-8 when valid,
