@@ -60,6 +60,7 @@ private:
     void tabChoose_Click();
 
     void connectSources(const std::vector<SourcePage::Controls>& pages);
+    void openSavedPage();
 
     void connectAbout();
     void lblWebPage_MouseMove();

@@ -65,7 +65,7 @@ std::vector<SourcePage::Controls> frmMain::createControls()
     // titles; the tab strip has neither. The status line keeps its text as its name, so
     // that every new status is read out.
     tabChoose->setAccessibleName(QStringLiteral("Pages"));
-    lblStatus->setAccessibleDescription(QStringLiteral("Status"));
+    lblStatus->explain({});
     return pages;
 }
 

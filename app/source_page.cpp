@@ -1,7 +1,7 @@
 #include "app/source_page.h"
 
 #include "app/status_line.h"
-#include "net/page_request.h"
+#include "net/page_fetch.h"
 #include "net/qt_text.h"
 
 #include <QComboBox>
@@ -11,9 +11,19 @@
 
 namespace vandrel {
 
-SourcePage::SourcePage(Controls controls, StatusLine& status, PageRequest& request)
-    : controls_(controls), status_(status), request_(request)
+SourcePage::SourcePage(Controls controls, const ChartSource& source, StatusLine& status,
+                       PageRequest& request)
+    : controls_(controls), source_(source), status_(status), request_(request)
 {
+}
+
+void SourcePage::read(const PageOrigin& origin)
+{
+    origin_ = origin;
+    const CycleResult result = runRefreshCycle(*this, source_);
+    origin_ = {};
+    if (!result.missingMarker.empty())
+        status_.explain(missingMarkerNote(source_, pageName_, result.missingMarker));
 }
 
 void SourcePage::setGetEnabled(bool enabled)
@@ -49,7 +59,11 @@ void SourcePage::setCaption(const std::u16string& caption)
 
 std::u16string SourcePage::download(const std::u16string& address)
 {
-    return request_.GetURL(qt(address)).toStdU16String();
+    const FetchedPage fetched = fetchPage(origin_, qt(address), request_, FileKinds::RegularOnly);
+    pageName_ = fetched.name;
+    if (!fetched.error.isEmpty())
+        status_.display(fetched.error);
+    return fetched.text.toStdU16String();
 }
 
 std::u16string SourcePage::formatSeconds(double seconds) const

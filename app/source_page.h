@@ -1,6 +1,9 @@
 #pragma once
 
+#include "net/page_origin.h"
 #include "sources/refresh_cycle.h"
+
+#include <QString>
 
 class QComboBox;
 class QGroupBox;
@@ -13,7 +16,7 @@ namespace vandrel {
 class PageRequest;
 class StatusLine;
 
-// The controls of one source page, handed to the refresh cycle.
+// The controls of one source page, handed to the refresh cycle of its source.
 class SourcePage final : public CyclePage
 {
 public:
@@ -25,7 +28,12 @@ public:
         QComboBox* choice; // null on pages without a drop-down list
     };
 
-    SourcePage(Controls controls, StatusLine& status, PageRequest& request);
+    SourcePage(Controls controls, const ChartSource& source, StatusLine& status,
+               PageRequest& request);
+
+    // Runs the refresh cycle on the page from `origin`: what "Get" does for the source's own
+    // address. When the page lacks a marker, the status line's tool tip says which.
+    void read(const PageOrigin& origin = {});
 
     void setGetEnabled(bool enabled) override;
     void setStatus(const std::u16string& text) override;
@@ -40,6 +48,9 @@ public:
 
 private:
     Controls controls_;
+    const ChartSource& source_;
+    PageOrigin origin_;
+    QString pageName_;
     StatusLine& status_;
     PageRequest& request_;
     QTreeWidgetItem* current_ = nullptr;

@@ -13,7 +13,10 @@ class StatusLine final : public QLabel
 public:
     using QLabel::QLabel;
 
+    // Shows `text`, and no detail until one is given.
     void display(const QString& text);
+    // What the text alone does not say, as the tool tip (as plain text) and for screen readers.
+    void explain(const QString& detail);
 };
 
 } // namespace vandrel

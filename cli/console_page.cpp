@@ -1,15 +1,15 @@
 #include "cli/console_page.h"
 
 #include "cli/status_printer.h"
-#include "net/page_request.h"
+#include "net/page_fetch.h"
 #include "net/qt_text.h"
 
 namespace vandrel {
 
-ConsolePage::ConsolePage(const ChartSource& source, const QString& choice, PageRequest& request,
-                         StatusPrinter& status)
+ConsolePage::ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
+                         PageRequest& request, StatusPrinter& status)
     : columns_(source.columns.size()), choice_(choice.toStdU16String()), caption_(source.caption),
-      request_(request), status_(status)
+      origin_(origin), request_(request), status_(status)
 {
 }
 
@@ -20,7 +20,12 @@ void ConsolePage::setStatus(const std::u16string& text)
 
 std::u16string ConsolePage::download(const std::u16string& address)
 {
-    return request_.GetURL(qt(address)).toStdU16String();
+    const FetchedPage fetched =
+        fetchPage(origin_, qt(address), request_, FileKinds::AnyButDirectories);
+    pageName_ = fetched.name;
+    if (!fetched.error.isEmpty())
+        status_.show(fetched.error);
+    return fetched.text.toStdU16String();
 }
 
 std::u16string ConsolePage::formatSeconds(double seconds) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/page_origin.h"
 #include "sources/refresh_cycle.h"
 
 #include <QString>
@@ -14,15 +15,17 @@ class StatusPrinter;
 using Row = std::vector<std::u16string>;
 
 // A source page without a window: the refresh cycle's list becomes rows in memory, its status
-// texts go to the printer.
+// texts go to the printer, and its page comes from `origin`.
 class ConsolePage final : public CyclePage
 {
 public:
-    ConsolePage(const ChartSource& source, const QString& choice, PageRequest& request,
-                StatusPrinter& status);
+    ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
+                PageRequest& request, StatusPrinter& status);
 
     const std::vector<Row>& rows() const { return rows_; }
     const std::u16string& caption() const { return caption_; }
+    // What the page read last is called: its address, its file's path or "-".
+    const QString& pageName() const { return pageName_; }
 
     void setGetEnabled(bool) override {}
     void setStatus(const std::u16string& text) override;
@@ -39,6 +42,8 @@ private:
     std::size_t columns_;
     std::u16string choice_;
     std::u16string caption_;
+    PageOrigin origin_;
+    QString pageName_;
     PageRequest& request_;
     StatusPrinter& status_;
     std::vector<Row> rows_;

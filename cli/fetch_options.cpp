@@ -69,6 +69,12 @@ void describe(QCommandLineParser& parser)
             "--list shows them. `vandrel-fetch version` prints the running and the newest "
             "version.\n"
             "\n"
+            "--page reads the list from a saved copy of SOURCE's page instead of downloading it,\n"
+            "or from standard input for -, as a download without a charset in its header would\n"
+            "be read. An http:// or https:// address is downloaded in place of the built-in one,\n"
+            "from a mirror or a web archive. When a page lacks a text that the list is cut out\n"
+            "at, one more line on standard error names it.\n"
+            "\n"
             "The status of the download goes to standard error when it is a terminal, or always\n"
             "with --verbose. The http_proxy and no_proxy environment variables are honoured,\n"
             "except with --demo.\n"
@@ -85,6 +91,9 @@ void describe(QCommandLineParser& parser)
         {QStringLiteral("verbose"), QStringLiteral("Print the status of the download always.")},
         {QStringLiteral("demo"), QStringLiteral("Fetch invented sample charts from a server "
                                                 "inside the program; needs no network.")},
+        {QStringLiteral("page"),
+         QStringLiteral("Read SOURCE's page from a file, from standard input (-), or from URL."),
+         QStringLiteral("FILE|-|URL")},
     });
     parser.addPositionalArgument(QStringLiteral("source"),
                                  QStringLiteral("The chart source, or `version`."),
@@ -146,8 +155,18 @@ FetchOptions readFetchOptions(const QStringList& arguments)
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     options.demo = parser.isSet(QStringLiteral("demo"));
     const QStringList positional = parser.positionalArguments();
+    const bool givesPage = parser.isSet(QStringLiteral("page"));
+    if (givesPage)
+        options.list.page = PageOrigin::fromArgument(parser.value(QStringLiteral("page")));
     const bool listSources = parser.isSet(QStringLiteral("list"));
-    if (listSources || parser.isSet(QStringLiteral("list-formats"))) {
+    const bool listFormats = parser.isSet(QStringLiteral("list-formats"));
+    if (givesPage &&
+        (listSources || listFormats || positional.value(0) == QLatin1String("version"))) {
+        options.usageError = QStringLiteral("--page goes with a SOURCE.");
+    } else if (options.demo && options.list.page.kind == PageOrigin::Kind::Address) {
+        options.usageError = QStringLiteral("--demo sends every request to the sample server, "
+                                            "which has none of the addresses given with --page.");
+    } else if (listSources || listFormats) {
         if (!positional.isEmpty())
             options.usageError =
                 (listSources ? QStringLiteral("--list") : QStringLiteral("--list-formats")) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/page_origin.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,7 @@ struct FetchList
     const ChartSource* source = nullptr;
     QString choice; // as the drop-down list spells it; empty for sources without one
     RowFormat format = RowFormat::Tsv;
+    PageOrigin page; // --page: where the page comes from, the source's own address by default
 };
 
 // What the command line asks for.

@@ -6,6 +6,7 @@
 #include "cli/status_printer.h"
 #include "cli/terminal_text.h"
 #include "net/curl_transfer.h"
+#include "net/page_fetch.h"
 #include "net/page_request.h"
 #include "net/qt_text.h"
 #include "net/transfer_monitor.h"
@@ -55,6 +56,7 @@ ChartTable tableOf(const FetchList& fetch, const ConsolePage& page)
                      fetch.choice,
                      // A doubled "&" is how a caption shows one.
                      qt(page.caption()).replace(QStringLiteral("&&"), QStringLiteral("&")),
+                     page.pageName(),
                      {},
                      page.rows()};
     // JSON escapes every such character itself, losing nothing.
@@ -71,19 +73,28 @@ ChartTable tableOf(const FetchList& fetch, const ConsolePage& page)
     return table;
 }
 
+// One page, from wherever it comes through the source's extraction: the rows printed, or the
+// reason on standard error; then the marker the page lacks, if it lacks one.
+int printList(const FetchList& fetch, Engine& engine, StatusPrinter& status)
+{
+    ConsolePage page(*fetch.source, fetch.choice, fetch.page, engine.request, status);
+    const CycleResult result = runRefreshCycle(page, *fetch.source);
+    if (result.outcome == CycleOutcome::NothingDownloaded && engine.request.lastRequestSucceeded())
+        status.show(QStringLiteral("The server sent an empty page."));
+    if (result.outcome != CycleOutcome::Listed)
+        status.tellLast();
+    if (!result.missingMarker.empty())
+        status.tell(missingMarkerNote(*fetch.source, page.pageName(), result.missingMarker));
+    if (result.outcome != CycleOutcome::Listed)
+        return ExitFailure;
+    writeOutput(formatRows(tableOf(fetch, page), fetch.format));
+    return ExitSuccess;
+}
+
 int fetchList(const FetchList& fetch, StatusPrinter& status)
 {
     Engine engine(status);
-    ConsolePage page(*fetch.source, fetch.choice, engine.request, status);
-    const CycleOutcome outcome = runRefreshCycle(page, *fetch.source);
-    if (outcome == CycleOutcome::NothingDownloaded && engine.request.lastRequestSucceeded())
-        status.show(QStringLiteral("The server sent an empty page."));
-    if (outcome != CycleOutcome::Listed) {
-        status.tellLast();
-        return ExitFailure;
-    }
-    writeOutput(formatRows(tableOf(fetch, page), fetch.format));
-    return ExitSuccess;
+    return printList(fetch, engine, status);
 }
 
 int checkVersion(StatusPrinter& status)
@@ -116,9 +127,10 @@ int main(int argc, char** argv)
 
     const FetchOptions options = readFetchOptions(QCoreApplication::arguments());
     StatusPrinter status(options.verbose);
-    // Only a download needs the sample server; a usage error or --list starts none.
-    const bool downloads = options.command == FetchOptions::Command::Fetch ||
-                           options.command == FetchOptions::Command::CheckVersion;
+    // Only a download needs the sample server; a usage error, --list or a file starts none.
+    const bool downloads =
+        (options.command == FetchOptions::Command::Fetch && options.list.page.downloads()) ||
+        options.command == FetchOptions::Command::CheckVersion;
     if (options.demo && downloads && !demo::startSampleServer("vandrel-fetch", options.verbose))
         return ExitFailure;
     switch (options.command) {

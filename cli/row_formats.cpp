@@ -78,6 +78,7 @@ QByteArray json(const ChartTable& table)
         {QStringLiteral("choice"), table.choice.isEmpty() ? QJsonValue() : table.choice},
         {QStringLiteral("caption"), table.caption},
         {QStringLiteral("columns"), QJsonArray::fromStringList(table.columns)},
+        {QStringLiteral("page"), table.page},
         {QStringLiteral("rows"), rows},
     };
     return escapedControls(QJsonDocument(object).toJson(QJsonDocument::Indented));

@@ -17,6 +17,7 @@ struct ChartTable
     QString source;
     QString choice; // empty for sources without a drop-down list
     QString caption;
+    QString page; // the address downloaded, the file's path, or "-" for standard input
     QStringList columns;
     std::vector<Row> rows;
 };

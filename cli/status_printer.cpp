@@ -24,6 +24,11 @@ void StatusPrinter::tellLast()
     lastPrinted_ = true;
 }
 
+void StatusPrinter::tell(const QString& text)
+{
+    print(text);
+}
+
 void StatusPrinter::print(const QString& text)
 {
     // Standard error is read by people, in a pipe too: a reason phrase is shown, never obeyed.

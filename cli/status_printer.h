@@ -15,6 +15,8 @@ public:
     void show(const QString& text);
     // Prints the last text unless it has been printed already.
     void tellLast();
+    // Prints `text` whether or not the status is shown, and keeps the last status as it is.
+    void tell(const QString& text);
 
 private:
     void print(const QString& text);

@@ -10,10 +10,22 @@
 namespace vandrel {
 namespace {
 
+constexpr std::u16string_view ListStart = u"Peak<br>Position";
+constexpr std::u16string_view ListEnd = u"</table>";
+constexpr std::u16string_view RowEnd = u"</tr>";
 constexpr std::u16string_view RowMark = u"\u0001";
 constexpr std::u16string_view CellMark = u"\u0002";
 // Cell and row ends cannot overlap, so one pass marks both.
-constexpr Replacement CellAndRowMarks[] = {{u"</td>", CellMark}, {u"</tr>", RowMark}};
+constexpr Replacement CellAndRowMarks[] = {{u"</td>", CellMark}, {RowEnd, RowMark}};
+
+// The header row's end and a row's end are the same text: the rows lie between the first
+// occurrence in the list and the last.
+constexpr PageMarker Markers[] = {
+    {.text = ListStart, .role = MarkerRole::ListStart, .cut = MarkerCut::From},
+    {.text = ListEnd, .role = MarkerRole::ListEnd, .cut = MarkerCut::BeforeFromSecond},
+    {.text = RowEnd, .role = MarkerRole::HeaderRowEnd, .cut = MarkerCut::After, .exact = true},
+    {.text = RowEnd, .role = MarkerRole::RowEnd, .cut = MarkerCut::Within, .exact = true},
+};
 
 void addChartRow(std::u16string_view piece, RowSink& rows)
 {
@@ -41,9 +53,9 @@ std::u16string caption(std::u16string_view chart)
     return std::u16string(u"Billboard Charts (").append(chart).append(u"):");
 }
 
-void extractBillboard(std::u16string text, RowSink& rows)
+void extractBillboard(std::u16string_view page, RowSink& rows)
 {
-    text = std::u16string(cutBeforeFromSecond(cutFrom(text, u"Peak<br>Position"), u"</table>"));
+    std::u16string text(cutBeforeFromSecond(cutFrom(page, ListStart), ListEnd));
     text = replaceEach(std::move(text), CellAndRowMarks);
     KillTags(text);
     // Two passes, no more, as the chart pages were always read: a pass halves each run of line
@@ -75,6 +87,7 @@ extern const ChartSource BillboardSource = {
     .path = path,
     .choiceCaption = caption,
     .extract = extractBillboard,
+    .markers = Markers,
 };
 
 } // namespace vandrel

@@ -25,6 +25,9 @@ struct CddbLayout
     std::span<const std::int16_t> subItemParts;
 };
 
+constexpr std::u16string_view ListStart = u"Artist : Album";
+constexpr std::u16string_view ListEnd = u"<span class=\"bold\">";
+constexpr std::u16string_view RowEnd = u"</tr>";
 constexpr std::u16string_view RowMark = u"\u0001";
 constexpr std::u16string_view CellMark = u"\u0002";
 constexpr std::u16string_view PartMark = u"\u0003";
@@ -35,10 +38,18 @@ constexpr std::array<std::int16_t, 2> AlbumParts = {1, 2};
 constexpr std::array<std::u16string_view, 2> SongSeparators = {u"</A> : <a", u"</span> - <a"};
 constexpr std::array<std::int16_t, 3> SongParts = {2, 1, 3};
 
-std::u16string cutTable(std::u16string_view text)
+// Every piece before the last row end is a row, so a list without one has none.
+constexpr PageMarker Markers[] = {
+    {.text = ListStart, .role = MarkerRole::ListStart, .cut = MarkerCut::After},
+    {.text = RowEnd, .role = MarkerRole::HeaderRowEnd, .cut = MarkerCut::After},
+    {.text = ListEnd, .role = MarkerRole::ListEnd, .cut = MarkerCut::BeforeFromSecond},
+    {.text = RowEnd, .role = MarkerRole::RowEnd, .cut = MarkerCut::Within, .exact = true},
+};
+
+std::u16string cutTable(std::u16string_view page)
 {
-    const std::u16string_view rows = afterFirst(afterFirst(text, u"Artist : Album"), u"</tr>");
-    return std::u16string(cutBeforeFromSecond(rows, u"<span class=\"bold\">"));
+    const std::u16string_view rows = afterFirst(afterFirst(page, ListStart), RowEnd);
+    return std::u16string(cutBeforeFromSecond(rows, ListEnd));
 }
 
 std::u16string markAndStrip(std::u16string text, const CddbLayout& layout)
@@ -47,7 +58,7 @@ std::u16string markAndStrip(std::u16string text, const CddbLayout& layout)
     // separators cannot overlap one another, and the marks put in hold none of them, so one
     // pass replaces them all.
     text = removeChars(std::move(text), u"\r\n\t");
-    std::vector<Replacement> marks = {{u"</td>", CellMark}, {u"</tr>", RowMark}};
+    std::vector<Replacement> marks = {{u"</td>", CellMark}, {RowEnd, RowMark}};
     for (const std::u16string_view separator : layout.partSeparators)
         marks.push_back({separator, PartMarkAndLink});
     text = replaceEach(std::move(text), marks);
@@ -70,9 +81,9 @@ const CddbLayout CddbAlbums = {u"Digital Top Ten Albums (", u"/music/topgen.html
 const CddbLayout CddbSongs = {u"Digital Top Ten Songs (", u"/music/toptracks.html/genre=",
                               SongSeparators, SongParts}; // This Week, Artist, Song, Album
 
-void extractCddb(std::u16string text, const CddbLayout& layout, RowSink& rows)
+void extractCddb(std::u16string_view page, const CddbLayout& layout, RowSink& rows)
 {
-    text = markAndStrip(cutTable(text), layout);
+    const std::u16string text = markAndStrip(cutTable(page), layout);
     const auto pieces = split(text, RowMark);
     // What follows the last row end is never a row.
     const long long last = static_cast<long long>(pieces.size()) - 2;
@@ -109,8 +120,8 @@ extern const ChartSource CddbAlbumsSource = {
     .columns = AlbumColumns,
     .path = [](std::u16string_view genre) { return path(CddbAlbums, genre); },
     .choiceCaption = [](std::u16string_view genre) { return caption(CddbAlbums, genre); },
-    .extract = [](std::u16string text,
-                  RowSink& rows) { extractCddb(std::move(text), CddbAlbums, rows); },
+    .extract = [](std::u16string_view page, RowSink& rows) { extractCddb(page, CddbAlbums, rows); },
+    .markers = Markers,
 };
 
 extern const ChartSource CddbSongsSource = {
@@ -122,8 +133,8 @@ extern const ChartSource CddbSongsSource = {
     .columns = SongColumns,
     .path = [](std::u16string_view genre) { return path(CddbSongs, genre); },
     .choiceCaption = [](std::u16string_view genre) { return caption(CddbSongs, genre); },
-    .extract = [](std::u16string text,
-                  RowSink& rows) { extractCddb(std::move(text), CddbSongs, rows); },
+    .extract = [](std::u16string_view page, RowSink& rows) { extractCddb(page, CddbSongs, rows); },
+    .markers = Markers,
 };
 
 } // namespace vandrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sources/page_markers.h"
 #include "sources/row_sink.h"
 
 #include <span>
@@ -34,7 +35,9 @@ struct ChartSource
     // The page caption that names the choice; null for sources whose caption never changes.
     std::u16string (*choiceCaption)(std::u16string_view choice) = nullptr;
     // Cuts the list out of the page text and adds its rows. Throws Failure.
-    void (*extract)(std::u16string text, RowSink& rows);
+    void (*extract)(std::u16string_view page, RowSink& rows);
+    // The markers the extraction looks for, in the order it looks for them.
+    std::span<const PageMarker> markers;
 
     // The plain HTTP address to request for `choice`.
     std::u16string address(std::u16string_view choice) const;

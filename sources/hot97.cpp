@@ -9,16 +9,26 @@
 namespace vandrel {
 namespace {
 
+constexpr std::u16string_view ListStart = u"<!-- #BeginEditable \"concert calendar rows\" -->";
+constexpr std::u16string_view ListEnd = u"<!-- #EndEditable -->";
+constexpr std::u16string_view RowEnd = u"</tr>";
 constexpr std::u16string_view CellMark = u"\u0001";
 constexpr std::u16string_view RowMark = u"\u0002";
 // Cell and row ends cannot overlap, so one pass marks both.
-constexpr Replacement CellAndRowMarks[] = {{u"</td>", CellMark}, {u"</tr>", RowMark}};
+constexpr Replacement CellAndRowMarks[] = {{u"</td>", CellMark}, {RowEnd, RowMark}};
 
-std::u16string cutRegion(std::u16string_view text)
+// A region without a row's end is empty of rows once its tags and blanks are gone.
+constexpr PageMarker Markers[] = {
+    {.text = ListStart, .role = MarkerRole::ListStart, .cut = MarkerCut::After},
+    {.text = RowEnd, .role = MarkerRole::HeaderRowEnd, .cut = MarkerCut::After},
+    {.text = ListEnd, .role = MarkerRole::ListEnd, .cut = MarkerCut::BeforeFromSecond},
+    {.text = RowEnd, .role = MarkerRole::RowEnd, .cut = MarkerCut::Within},
+};
+
+std::u16string cutRegion(std::u16string_view page)
 {
-    const std::u16string_view region = afterFirst(
-        afterFirst(text, u"<!-- #BeginEditable \"concert calendar rows\" -->"), u"</tr>");
-    return std::u16string(cutBeforeFromSecond(region, u"<!-- #EndEditable -->"));
+    const std::u16string_view region = afterFirst(afterFirst(page, ListStart), RowEnd);
+    return std::u16string(cutBeforeFromSecond(region, ListEnd));
 }
 
 // The trimmed lines, written one after the other.
@@ -37,9 +47,9 @@ std::u16string joinTrimmedLines(const std::u16string& text)
     return joined;
 }
 
-void extractHot97(std::u16string text, RowSink& rows)
+void extractHot97(std::u16string_view page, RowSink& rows)
 {
-    text = cutRegion(text);
+    std::u16string text = cutRegion(page);
     text = replaceEachIgnoreCase(std::move(text), CellAndRowMarks);
     KillTags(text);
     // Pages with bare line feeds must split into the same lines as CR LF pages; otherwise the
@@ -72,6 +82,7 @@ extern const ChartSource Hot97Source = {
     .columns = Columns,
     .path = [](std::u16string_view) { return std::u16string(u"/music/playlist.aspx"); },
     .extract = extractHot97,
+    .markers = Markers,
 };
 
 } // namespace vandrel

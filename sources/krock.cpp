@@ -9,11 +9,22 @@
 namespace vandrel {
 namespace {
 
-void extractKRock(std::u16string text, RowSink& rows)
+constexpr std::u16string_view ListStart = u"<!--END HEADER-->";
+constexpr std::u16string_view ListEnd = u"</table>";
+constexpr std::u16string_view HeaderRowEnd = u"</tr>";
+
+// A row is six lines; a line feed ends each, with or without its carriage return.
+constexpr PageMarker Markers[] = {
+    {.text = ListStart, .role = MarkerRole::ListStart, .cut = MarkerCut::After},
+    {.text = ListEnd, .role = MarkerRole::ListEnd, .cut = MarkerCut::BeforeFromSecond},
+    {.text = HeaderRowEnd, .role = MarkerRole::HeaderRowEnd, .cut = MarkerCut::After},
+    {.text = u"\n", .role = MarkerRole::LineEnd, .cut = MarkerCut::Within, .exact = true},
+};
+
+void extractKRock(std::u16string_view page, RowSink& rows)
 {
-    const std::u16string_view list =
-        cutBeforeFromSecond(afterFirst(text, u"<!--END HEADER-->"), u"</table>");
-    text = std::u16string(afterFirst(list, u"</tr>"));
+    const std::u16string_view list = cutBeforeFromSecond(afterFirst(page, ListStart), ListEnd);
+    std::u16string text(afterFirst(list, HeaderRowEnd));
     KillTags(text);
     // A line feed that already has its carriage return is left alone: pages with CR LF line
     // ends would otherwise get CR CR LF, and every field would keep a stray carriage return.
@@ -43,6 +54,7 @@ extern const ChartSource KRockSource = {
     .columns = Columns,
     .path = [](std::u16string_view) { return std::u16string(u"/krockmusic/"); },
     .extract = extractKRock,
+    .markers = Markers,
 };
 
 } // namespace vandrel

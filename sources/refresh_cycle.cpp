@@ -1,5 +1,6 @@
 #include "sources/refresh_cycle.h"
 
+#include "text/failure.h"
 #include "text/utf8.h"
 
 #include <chrono>
@@ -20,7 +21,8 @@ std::u16string doneText(const std::u16string& seconds, int count)
     return u"Done. (" + seconds + u" secs)\r\n(" + fromUtf8(std::to_string(count)) + u" Found)";
 }
 
-CycleOutcome refresh(CyclePage& page, const ChartSource& source)
+// `text` keeps the page, so that a failure can still be explained.
+CycleResult refresh(CyclePage& page, const ChartSource& source, std::u16string& text)
 {
     page.setGetEnabled(false);
     // A monotonic clock: a run across midnight must not come out negative.
@@ -31,32 +33,39 @@ CycleOutcome refresh(CyclePage& page, const ChartSource& source)
     const std::u16string choice = page.choice();
     if (source.choiceCaption)
         page.setCaption(source.choiceCaption(choice));
-    std::u16string text = page.download(source.address(choice));
+    text = page.download(source.address(choice));
     if (text.empty()) {
         page.setGetEnabled(true);
-        return CycleOutcome::NothingDownloaded;
+        return {CycleOutcome::NothingDownloaded};
     }
 
     page.setStatus(u"Parsing...");
-    source.extract(std::move(text), page);
+    source.extract(text, page);
     page.setGetEnabled(true);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     page.setStatus(doneText(page.formatSeconds(elapsed.count()), page.rowCount()));
-    return CycleOutcome::Listed;
+    if (page.rowCount() > 0)
+        return {CycleOutcome::Listed};
+    return {CycleOutcome::Listed, missingMarker(source.markers, text)};
 }
 
 } // namespace
 
-CycleOutcome runRefreshCycle(CyclePage& page, const ChartSource& source)
+CycleResult runRefreshCycle(CyclePage& page, const ChartSource& source)
 {
+    std::u16string text;
     try {
-        return refresh(page, source);
+        return refresh(page, source, text);
     } catch (const std::exception& failure) {
         // Failure's what() is its description; anything else the standard library
         // throws (say, out of memory) ends the run the same way.
         page.setGetEnabled(true);
         page.setStatus(errorText(fromUtf8(failure.what())));
-        return CycleOutcome::Failed;
+        // Only a cut that found no marker fails so; an overflow is no change of shape.
+        const auto* cut = dynamic_cast<const Failure*>(&failure);
+        if (!cut || cut->number() != Failure::invalidArgument().number())
+            return {CycleOutcome::Failed};
+        return {CycleOutcome::Failed, missingMarker(source.markers, text)};
     }
 }
 

@@ -30,8 +30,16 @@ public:
 // whose text is on the status line.
 enum class CycleOutcome { Listed, NothingDownloaded, Failed };
 
+struct CycleResult
+{
+    CycleOutcome outcome;
+    // After a failure for want of a marker, or a list read without rows: the first marker the
+    // page lacks where the extraction looks for it, described; empty otherwise.
+    std::u16string missingMarker = {};
+};
+
 // What every "Get" button runs: empty the list, download the source's page, cut
 // the rows out of it, and report the time taken and the rows found, or the failure.
-CycleOutcome runRefreshCycle(CyclePage& page, const ChartSource& source);
+CycleResult runRefreshCycle(CyclePage& page, const ChartSource& source);
 
 } // namespace vandrel

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -112,7 +113,104 @@ protected:
         qputenv("no_proxy", "*");
         return fetch(QStringList{"--demo"} + arguments, inChild);
     }
+
+    // A file of the test's own holding `bytes`.
+    QString saved(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(files.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    }
+
+    QTemporaryDir files;
 };
+
+// A page as a web archive serves its copy: a banner of the archive's own right after <body>, and
+// every link and source address turned into one of the archive's.
+QByteArray archived(QString page)
+{
+    const auto anyCase = QRegularExpression::CaseInsensitiveOption;
+    page.replace(QRegularExpression(R"(\b((?:href|src)=")([^"]*"))", anyCase),
+                 R"(\1http://archive.example/web/20010324000000/\2)");
+    page.insert(
+        QRegularExpression("<body[^>]*>", anyCase).match(page).capturedEnd(),
+        R"(<div><table><tr><td><a href="/">Archive</a></td><td>2001</td></tr></table></div>)");
+    return page.toUtf8();
+}
+
+// Every sample page, as saved and as an archive serves it, read from a file (under --demo, which
+// starts no server for it), from standard input and from an address of a server of the test's
+// own: its golden rows, or the marker the page lacks. One source at a time, each in its own time.
+class SavedPages : public Fetch, public ::testing::WithParamInterface<const ChartSource*>
+{
+};
+
+TEST_P(SavedPages, ReadFromAFileStandardInputOrAnAddressGiveTheGoldenRows)
+{
+    test::LoopbackServer archive;
+    const QString address = "HTTP" + archive.url("/web/20010324000000/chart.html").mid(4);
+    const ChartSource& source = *GetParam();
+    for (const std::u16string_view choice : source.choicesOrNone()) {
+        const auto served = sample::findPage(QUrl(qt(source.address(choice))).path().toStdString());
+        if (!served)
+            continue;
+        const test::GoldenList golden = test::goldenList(source, choice);
+        QJsonArray rows;
+        for (const QStringList& row : golden.rows)
+            rows << QJsonArray::fromStringList(row);
+        QStringList list{QString::fromStdString(std::string(source.name))};
+        if (!choice.empty())
+            list << qt(choice);
+        const QString saved = QString::fromStdString(served->body);
+        for (const QByteArray& page : {saved.toUtf8(), archived(saved)}) {
+            const QByteArray path = this->saved("page.html", page).toLocal8Bit();
+            archive.setReply(test::LoopbackServer::ok(page));
+            const auto standardInput = [&path] { dup2(open(path, O_RDONLY), STDIN_FILENO); };
+            const std::tuple<QString, QStringList, std::function<void()>> origins[] = {
+                {path, {"--demo", "--verbose"}, {}}, {"-", {}, standardInput}, {address, {}, {}}};
+            for (const auto& [from, more, inChild] : origins) {
+                const QStringList arguments =
+                    list + QStringList{"--format", "json", "--page", from} + more;
+                const auto [exitCode, out, err] = fetch(arguments, inChild);
+                SCOPED_TRACE(arguments.join(u' ').toStdString() + err.toStdString());
+                const QJsonObject json = QJsonDocument::fromJson(out.toUtf8()).object();
+                EXPECT_EQ(exitCode, golden.error.isEmpty() ? 0 : 1);
+                EXPECT_EQ(json["rows"].toArray(), rows);
+                EXPECT_EQ(json["page"].toString(), golden.error.isEmpty() ? from : "");
+                EXPECT_EQ(err.contains(from + ": " + golden.marker + ".\n"),
+                          !golden.marker.isEmpty());
+                EXPECT_FALSE(err.contains("sample charts"));
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EverySource, SavedPages, ::testing::ValuesIn(allSources()), [](const auto& info) {
+        return QString::fromLatin1(info.param->name).remove(u'-').toStdString();
+    });
+
+// A file that is no page gets the same treatment as a server that sends none: a clear message and
+// exit 1. A page is read up to the body cap, in the charset it declares, else in UTF-8 when valid,
+// else in windows-1252.
+TEST_F(Fetch, SaysWhyAFileIsNoPage)
+{
+    const QByteArray page = "<!--END HEADER-->\n<table>\n<tr></tr>\n1\n2\nCaf\xc3(\nTune\n</table>";
+    const QString tooLarge = "\"%1\" is larger than a page may be (16 MiB).\n";
+    const std::tuple<QString, int, QString> cases[] = {
+        {saved("cap", page.leftJustified(16 * 1024 * 1024)), 0, "1\t2\tCaf\u00c3("},
+        {saved("large", page.leftJustified(16 * 1024 * 1024 + 1)), 1, tooLarge},
+        {"/dev/zero", 1, tooLarge},
+        {saved("empty", "\xef\xbb\xbf"), 1, "\"%1\" is empty.\n"},
+        {files.path(), 1, "\"%1\" is a directory.\n"},
+        {files.filePath("none"), 1, "Cannot read \"%1\": No such file or directory.\n"},
+    };
+    for (const auto& [path, exitCode, said] : cases) {
+        const auto [code, out, err] = fetch({"krock", "--page", path});
+        EXPECT_EQ(code, exitCode);
+        EXPECT_TRUE((out + err).contains(QString(said).replace("%1", path))) << err.toStdString();
+    }
+}
 
 // Every list as the header line of its column titles, without their colons, and its golden
 // rows, with the tabs and line breaks inside a cell as blanks; a page that fails exits with 1.
@@ -136,9 +234,10 @@ TEST_F(Fetch, PrintsTheRowsOfEveryChoiceAsTheWindowCopiesThem)
             EXPECT_EQ(out, expected) << qt(choice).toStdString();
         }
     }
-    // A caption's "&&" prints as one "&".
-    EXPECT_TRUE(std::get<1>(demo({"--format", "json", "krock"}))
-                    .contains(R"("caption": "Top Airplay & Requested Songs:")"));
+    // A caption's "&&" prints as one "&"; the page is the address downloaded.
+    const QString json = std::get<1>(demo({"--format", "json", "krock"}));
+    EXPECT_TRUE(json.contains(R"("caption": "Top Airplay & Requested Songs:")"));
+    EXPECT_TRUE(json.contains(R"("page": ")" + qt(findSource("krock")->address({})) + '"'));
 }
 
 // What does not give a list: exit 1 with the reason on standard error, or 2 for a usage error
@@ -163,6 +262,8 @@ TEST_F(Fetch, OtherwiseExitsWithTheReasonOnStandardErrorOnly)
         {"nosuchsource", 2, "", "unknown source \"nosuchsource\"; the sources are: "},
         {"cddb-songs blues", 2, "", "Alt, Catalog, Country"},
         {"krock rock", 2, "", "krock takes no choice."},
+        {"krock --page http://example.org/", 2, "", "--demo sends every request"},
+        {"version --page -", 2, "", "--page goes with a SOURCE."},
         {"--format xml krock", 2, "", "tsv, csv, json."},
     };
     for (const auto& c : cases) {
@@ -201,33 +302,39 @@ TEST_F(Fetch, EveryWayOutFailsWhenItsOutputIsLost)
 // terminal, on one or in a pipe, and reads back to the exact cell.
 TEST_F(Fetch, EscapesStandardOutputOnATerminalOnlyAndStandardErrorAlways)
 {
-    LoopbackServer hostile;
-    test::useProxy(hostile.port());
+    LoopbackServer server;
+    test::useProxy(server.port());
     const QByteArray sent = Hostile.toUtf8();
-    const LoopbackServer::Reply page =
-        LoopbackServer::ok("<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
-                           sent + "\nTune\nAlbum\nLabel\n</table>\n");
-    // The arguments, the server's reply, and whether the text from the network goes to
-    // standard error.
-    const std::tuple<const char*, LoopbackServer::Reply, bool> cases[] = {
-        {"krock --verbose", page, false},
-        {"krock --format csv", page, false},
-        {"krock --format json", page, false},
-        {"version", LoopbackServer::ok("<!-- Version -->" + sent), false},
-        {"krock", {LoopbackServer::response("404 Not " + Reason.toLatin1(), {})}, true},
+    const QByteArray body = "<!--END HEADER-->\n<table>\n<tr><th>This Week</th></tr>\n1\n2\n" +
+                            sent + "\nTune\nAlbum\nLabel\n</table>\n";
+    const LoopbackServer::Reply page = LoopbackServer::ok(body);
+    // A file name holds every character but NUL (and "/", which none of them is).
+    const auto [name, nameShown] = hostile(1, 0x10FFFF);
+    // The arguments, the server's reply, and the text from outside as a terminal is to show it
+    // when it goes to standard error (null when it goes to standard output).
+    const std::tuple<QStringList, LoopbackServer::Reply, QString> cases[] = {
+        {{"krock", "--verbose"}, page, {}},
+        {{"krock", "--format", "csv"}, page, {}},
+        {{"krock", "--format", "json"}, page, {}},
+        {{"krock", "--page", saved("hostile.html", body)}, {}, {}},
+        {{"version"}, LoopbackServer::ok("<!-- Version -->" + sent), {}},
+        {{"krock"}, {LoopbackServer::response("404 Not " + Reason.toLatin1(), {})}, ReasonShown},
+        {{"krock", "--page", saved(name, "")}, {}, nameShown},
     };
     for (const int terminal : {STDOUT_FILENO, STDERR_FILENO})
-        for (const auto& [arguments, reply, toError] : cases) {
-            hostile.setReply(reply);
-            const auto [shown, piped] = onTerminal(QString(arguments).split(u' '), terminal);
+        for (const auto& [arguments, reply, errorShown] : cases) {
+            server.setReply(reply);
+            const auto [shown, piped] = onTerminal(arguments, terminal);
+            const bool toError = !errorShown.isNull();
             const QByteArray& printed = toError == (terminal == STDERR_FILENO) ? shown : piped;
-            const bool json = QByteArray(arguments).endsWith("json");
+            const bool json = arguments.last() == "json";
             const bool escaped = toError || terminal == STDOUT_FILENO;
-            SCOPED_TRACE(arguments + std::string(terminal == STDOUT_FILENO ? " >tty" : " 2>tty"));
+            SCOPED_TRACE(arguments.join(u' ').toStdString() +
+                         (terminal == STDOUT_FILENO ? " >tty" : " 2>tty"));
             if (json || escaped)
                 expectInert(printed);
             EXPECT_TRUE(json ? QJsonDocument::fromJson(printed)["rows"][0][2] == Hostile
-                             : QString::fromUtf8(printed).contains(toError   ? ReasonShown
+                             : QString::fromUtf8(printed).contains(toError   ? errorShown
                                                                    : escaped ? HostileShown
                                                                              : Hostile))
                 << printed.toStdString();
@@ -255,7 +362,7 @@ TEST(RowFormats, CsvQuotesWhereRfc4180RequiresAndJsonReadsBackInert)
         {"a\nb", "\"a\nb\""},   {"a\r\nb", "\"a\r\nb\""}, {" a ", " a "},     {"", ""},
         {Hostile, Hostile},
     };
-    ChartTable table{Hostile, {}, Hostile, {"Rank", Hostile}, {}};
+    ChartTable table{Hostile, {}, Hostile, Hostile, {"Rank", Hostile}, {}};
     QString expected = "Rank," + Hostile + "\r\n";
     QJsonArray rows;
     for (const auto& [cell, field] : cells) {
@@ -279,8 +386,10 @@ TEST(RowFormats, CsvQuotesWhereRfc4180RequiresAndJsonReadsBackInert)
     const QByteArray json = formatRows(table, RowFormat::Json);
     expectInert(json);
     const QJsonDocument read = QJsonDocument::fromJson(json);
-    EXPECT_EQ(QJsonArray({read["source"], read["choice"], read["caption"], read["columns"]}),
-              QJsonArray({Hostile, QJsonValue::Null, Hostile, QJsonArray{"Rank", Hostile}}));
+    EXPECT_EQ(
+        QJsonArray(
+            {read["source"], read["choice"], read["caption"], read["page"], read["columns"]}),
+        QJsonArray({Hostile, QJsonValue::Null, Hostile, Hostile, QJsonArray{"Rank", Hostile}}));
     EXPECT_EQ(read["rows"], rows);
 }
 

@@ -41,11 +41,11 @@ struct Rows : RowSink
     Text text;
 };
 
-Text extract(const ChartSource& source, Text page)
+Text extract(const ChartSource& source, const Text& page)
 {
     Rows rows;
     try {
-        source.extract(std::move(page), rows);
+        source.extract(page, rows);
     } catch (const Failure& failure) {
         rows.text.append(u"\n").append(fromUtf8(failure.description()));
     }
@@ -64,8 +64,9 @@ Text read(const fs::path& file)
     return fromUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
-// Every pages/<source>/<case>.html beside <case>.tsv, the rows it gives, and <case>.error, the
-// description of the failure that ends it.
+// Every pages/<source>/<case>.html beside <case>.tsv, the rows it gives, <case>.error, the
+// description of the failure that ends it, and <case>.marker, the marker it lacks where the
+// extraction looks for it, named when a cut fails or no row comes.
 TEST(Sources, EveryPageGivesItsGoldenRows)
 {
     for (const ChartSource* source : allSources()) {
@@ -76,9 +77,13 @@ TEST(Sources, EveryPageGivesItsGoldenRows)
             if (page.extension() != ".html")
                 continue;
             ++cases;
-            EXPECT_EQ(extract(*source, read(page)),
-                      read(fs::path(page).replace_extension(".tsv")) +
-                          read(fs::path(page).replace_extension(".error")))
+            const Text rows = read(fs::path(page).replace_extension(".tsv"));
+            const Text error = read(fs::path(page).replace_extension(".error"));
+            const Text marker = read(fs::path(page).replace_extension(".marker"));
+            EXPECT_EQ(extract(*source, read(page)), rows + error) << page;
+            const bool diagnosed = error.starts_with(u"Invalid") || (rows.empty() && error.empty());
+            EXPECT_EQ(diagnosed ? missingMarker(source->markers, read(page)) : u"",
+                      marker.substr(0, marker.size() - 1))
                 << page;
         }
         EXPECT_GE(cases, 5) << source->name;

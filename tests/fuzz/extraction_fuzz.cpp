@@ -6,8 +6,8 @@
 
 // Every source's extraction on the input read as the UTF-8 text of a page. Whatever the page,
 // the window relies on rows within the 16-bit limits, sub-items only on a row that exists and
-// within the list's columns, and no failure but the program's own; anything else aborts, which
-// the fuzzer reports as a crash.
+// within the list's columns, no failure but the program's own, and a marker named whenever a cut
+// fails for want of one; anything else aborts, which the fuzzer reports as a crash.
 namespace vandrel {
 namespace {
 
@@ -36,10 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string page = vandrel::fromUtf8({reinterpret_cast<const char*>(data), size});
     for (const vandrel::ChartSource* source : vandrel::allSources()) {
         vandrel::CheckedRows rows(source->columns.size());
+        // Asked of every page, though the refresh cycle asks only after a failure or no rows.
+        const std::u16string missing = vandrel::missingMarker(source->markers, page);
         try {
             source->extract(page, rows);
-        } catch (const vandrel::Failure&) {
+        } catch (const vandrel::Failure& failure) {
             // A page of another shape ends in the refresh cycle's error path.
+            const bool cutFailed = failure.number() == vandrel::Failure::invalidArgument().number();
+            vandrel::CheckedRows::check(!cutFailed || !missing.empty());
         }
     }
     return 0;

@@ -12,21 +12,27 @@ namespace vandrel::test {
 
 struct GoldenList
 {
-    QString page;  // as the program reads it, "&amp;" already "&"; empty where the server has none
-    QString error; // the failure that ends the extraction, if one does
+    QString page;   // as the program reads it, "&amp;" already "&"; empty where the server has none
+    QString error;  // the failure that ends the extraction, if one does
+    QString marker; // the marker the page lacks, if it lacks one
     QList<QStringList> rows;
 };
+
+// The saved page's file, named without its extension.
+inline QString goldenFile(const ChartSource& source, std::u16string_view choice)
+{
+    return QStringLiteral(VANDREL_TEST_PAGES "/%1/sample%2")
+        .arg(QLatin1String(source.name.data(), qsizetype(source.name.size())),
+             choice.empty() ? QString() : u'-' + qt(choice).toLower());
+}
 
 inline GoldenList goldenList(const ChartSource& source, std::u16string_view choice)
 {
     const auto read = [&](const char* extension) {
-        QFile file(QStringLiteral(VANDREL_TEST_PAGES "/%1/sample%2%3")
-                       .arg(QLatin1String(source.name.data(), qsizetype(source.name.size())),
-                            choice.empty() ? QString() : u'-' + qt(choice).toLower(),
-                            QLatin1String(extension)));
+        QFile file(goldenFile(source, choice) + QLatin1String(extension));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     };
-    GoldenList golden{read(".html"), read(".error").trimmed(), {}};
+    GoldenList golden{read(".html"), read(".error").trimmed(), read(".marker").trimmed(), {}};
     for (const QString& line : read(".tsv").split(u'\n', Qt::SkipEmptyParts)) {
         golden.rows << line.split(u'\t');
         for (QString& cell : golden.rows.last())

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -14,8 +15,8 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 // What the window tests share: finding controls by name, picking a page and pressing a
-// button the way a user does, reading the status line, sending the program's built-in
-// addresses to a loopback server, and catching the addresses it opens in the browser.
+// button the way a user does, reading a list and the status line, sending the program's
+// built-in addresses to a loopback server, and catching the addresses it opens in the browser.
 namespace vandrel::test {
 
 // The window's control named `name`; a missing one fails the test.
@@ -37,6 +38,19 @@ inline void showPage(const QWidget& window, int index)
 inline void press(QWidget* control)
 {
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+}
+
+// The cells of every row of the list on `page`, as the user reads them.
+inline QList<QStringList> rowsOf(const QWidget& page)
+{
+    QList<QStringList> rows;
+    const auto* list = page.findChild<QTreeWidget*>();
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        rows.emplaceBack();
+        for (int c = 0; c < list->columnCount(); ++c)
+            rows.last() << list->topLevelItem(r)->text(c);
+    }
+    return rows;
 }
 
 inline QString statusText(const QWidget& window)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace vandrel {
+
+// Where the text of one page comes from: the source's own address, an address the user gives,
+// a saved copy in a file, or standard input.
+struct PageOrigin
+{
+    enum class Kind { BuiltIn, Address, File, StandardInput };
+
+    Kind kind = Kind::BuiltIn;
+    QString text = {}; // the address or the file's path; empty for the other kinds
+
+    // "-" is standard input, an http:// or https:// address (in any letter case) an address,
+    // anything else the path of a file.
+    static PageOrigin fromArgument(const QString& argument);
+
+    bool downloads() const { return kind == Kind::BuiltIn || kind == Kind::Address; }
+    // What the page is called where it is shown: the address requested (`builtInAddress` for the
+    // source's own), the file's path, or "-" for standard input.
+    QString name(const QString& builtInAddress) const;
+};
+
+} // namespace vandrel
