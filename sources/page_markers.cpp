@@ -9,7 +9,7 @@ namespace vandrel {
 
 namespace {
 
-constexpr auto npos = std::u16string_view::npos;
+constexpr auto NotFound = std::u16string_view::npos;
 
 // A marker found where the extraction looks for it.
 struct Found
@@ -68,7 +68,7 @@ std::vector<std::u16string> elsewhere(const PageMarker& marker, std::u16string_v
                                          : u"right after " + named(*starts.back().marker)) +
                          u", where it is passed over");
     if (marker.exact) {
-        if (const std::size_t hit = findIgnoreCase(kept, marker.text); hit != npos)
+        if (const std::size_t hit = findIgnoreCase(kept, marker.text); hit != NotFound)
             places.push_back(u"as " + quoted(kept.substr(hit, marker.text.size())));
     }
     // The first occurrence in the page lies before the start of the first marker found after it.
@@ -79,7 +79,7 @@ std::vector<std::u16string> elsewhere(const PageMarker& marker, std::u16string_v
             break;
         }
     }
-    if (end && find(page, marker, end->at) != npos)
+    if (end && find(page, marker, end->at) != NotFound)
         places.push_back(u"after " + named(*end->marker));
     return places;
 }
@@ -108,7 +108,7 @@ std::u16string missingMarker(std::span<const PageMarker> markers, std::u16string
         const std::u16string_view kept = page.substr(begin, stop - begin);
         const std::size_t from = marker.cut == MarkerCut::BeforeFromSecond ? 1 : 0;
         const std::size_t hit = find(kept, marker, from);
-        if (hit == npos)
+        if (hit == NotFound)
             return describe(marker, page, begin, stop, starts, end);
         const Found found{&marker, begin + hit};
         switch (marker.cut) {
