@@ -1,9 +1,9 @@
 #include "text/replace.h"
 
 #include "text/case_fold.h"
+#include "text/search.h"
 
 #include <algorithm>
-#include <array>
 
 namespace vandrel {
 namespace {
@@ -17,25 +17,57 @@ struct Hit
     const Replacement* replacement = nullptr;
 };
 
+// The characters that one position of the markers of a set may hold, as the range in between.
+struct CharRange
+{
+    char16_t lowest = u'\uFFFF';
+    char16_t highest = 0;
+
+    // A small letter with its capital, which folds to it.
+    void add(char16_t c)
+    {
+        lowest = std::min({lowest, c, capitalOf(c)});
+        highest = std::max({highest, c, capitalOf(c)});
+    }
+
+    // One comparison: below `lowest`, the distance wraps round to a large number.
+    bool holds(char16_t c) const
+    {
+        return static_cast<char16_t>(c - lowest) <= static_cast<char16_t>(highest - lowest);
+    }
+};
+
 // Characters compare equal when `fold` makes them equal.
 template <typename Fold> class AnyMarker
 {
 public:
     AnyMarker(std::span<const Replacement> set, Fold fold) : set_(set), fold_(fold)
     {
+        for (const Replacement& r : set_)
+            shortest_ = std::min(shortest_, r.from.size());
+        // Every character that folds to a marker's character lies in its range (and with exact
+        // comparison maybe its capital too).
         for (const Replacement& r : set_) {
-            const char16_t first = fold_(r.from.front());
-            lowest_ = std::min({lowest_, first, capitalOf(first)});
-            highest_ = std::max({highest_, first, capitalOf(first)});
+            first_.add(fold_(r.from.front()));
+            last_.add(fold_(r.from[shortest_ - 1]));
         }
     }
 
     Hit find(std::u16string_view text, std::size_t from) const
     {
+        if (text.size() < shortest_)
+            return {};
+        // A start whose first character, or whose character where the shortest marker ends,
+        // lies outside the markers' range is ruled out: most characters of a page are.
+        const char16_t* chars = text.data();
+        const std::size_t lastAt = shortest_ - 1;
+        const auto mayStart = [chars, first = first_, last = last_, lastAt](std::size_t i) {
+            return first.holds(chars[i]) & last.holds(chars[i + lastAt]);
+        };
         const auto same = [this](char16_t a, char16_t b) { return fold_(a) == fold_(b); };
-        for (std::size_t at = from; at < text.size(); ++at) {
-            if (text[at] < lowest_ || text[at] > highest_)
-                continue;
+        const std::size_t end = text.size() - lastAt;
+        for (std::size_t at = firstAccepted(from, end, mayStart); at < end;
+             at = firstAccepted(at + 1, end, mayStart)) {
             for (const Replacement& r : set_) {
                 if (std::ranges::equal(r.from, text.substr(at, r.from.size()), same))
                     return {at, &r};
@@ -47,10 +79,9 @@ public:
 private:
     std::span<const Replacement> set_;
     Fold fold_;
-    // Every character that folds to the first character of a marker lies in between (and with
-    // exact comparison maybe its capital too): most characters of a page are ruled out by this.
-    char16_t lowest_ = u'\uFFFF';
-    char16_t highest_ = 0;
+    std::size_t shortest_ = std::u16string_view::npos;
+    CharRange first_;
+    CharRange last_;
 };
 
 template <typename Fold>
@@ -84,9 +115,12 @@ std::u16string replaceEachIgnoreCase(std::u16string text, std::span<const Replac
 
 std::u16string replaceAll(std::u16string text, std::u16string_view from, std::u16string_view to)
 {
-    auto write = text.begin();
-    std::size_t done = 0;
-    for (auto hit = text.find(from); hit != std::u16string::npos; hit = text.find(from, done)) {
+    std::size_t hit = findExact(text, from);
+    if (hit == std::u16string::npos)
+        return text;
+    auto write = text.begin() + static_cast<std::ptrdiff_t>(hit);
+    std::size_t done = hit;
+    for (; hit != std::u16string::npos; hit = findExact(text, from, done)) {
         write = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done),
                           text.begin() + static_cast<std::ptrdiff_t>(hit), write);
         write = std::copy(to.begin(), to.end(), write);
@@ -99,18 +133,27 @@ std::u16string replaceAll(std::u16string text, std::u16string_view from, std::u1
 
 std::u16string removeChars(std::u16string text, std::u16string_view drop)
 {
-    // A table for ASCII keeps the loop free of a branch on the character itself, which the
-    // line breaks and indents in every row of a page would keep mispredicting.
-    std::array<bool, 128> asciiDrop{};
-    for (const char16_t c : drop)
-        asciiDrop[c & 127] |= c < 128;
-    const bool dropsWide = std::ranges::any_of(drop, [](char16_t c) { return c >= 128; });
+    if (drop.empty())
+        return text;
+    // Every character to drop lies between the lowest and the highest of them, which rules out
+    // most characters of a page at once.
+    const auto [lowest, highest] = std::ranges::minmax(drop);
+    const char16_t* chars = text.data();
+    const auto mayDrop = [chars, lowest, highest](std::size_t i) {
+        return static_cast<char16_t>(chars[i] - lowest) <= static_cast<char16_t>(highest - lowest);
+    };
     std::size_t write = 0;
-    for (const char16_t c : text) {
-        const bool dropped =
-            c < 128 ? asciiDrop[c] : dropsWide && drop.find(c) != std::u16string_view::npos;
-        text[write] = c;
-        write += !dropped;
+    std::size_t read = 0;
+    while (read < text.size()) {
+        const std::size_t next = firstAccepted(read, text.size(), mayDrop);
+        if (write != read)
+            std::u16string::traits_type::move(&text[write], &text[read], next - read);
+        write += next - read;
+        if (next == text.size())
+            break;
+        if (drop.find(text[next]) == std::u16string_view::npos)
+            text[write++] = text[next];
+        read = next + 1;
     }
     text.resize(write);
     return text;
