@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The instructions one saved page costs, step by step, as callgrind counts them.
 
-Usage: page_profile.py [SOURCE] [--top N]   (default: billboard, the top 12 functions)
+Usage: page_profile.py [SOURCE] [--top N] [--program PATH]
+       (default: billboard, the top 12 functions, build-bench's page_steps_bench)
 
 Runs page_steps_bench's PageSteps/SOURCE/All under callgrind, collecting only inside the chain of
 steps, and prints each step's instructions per page and the functions that cost the most
@@ -91,11 +92,12 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("source", nargs="?", default="billboard")
     parser.add_argument("--top", type=int, default=12)
+    parser.add_argument("--program", default=BENCH)
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as directory:
         profile = os.path.join(directory, "callgrind.out")
         subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={profile}",
-                        "--toggle-collect=*allSteps*", BENCH,
+                        "--toggle-collect=*allSteps*", args.program,
                         f"--benchmark_filter=^PageSteps/{args.source}/All$",
                         "--benchmark_min_time=0.5"],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
