@@ -42,10 +42,10 @@ TEST(Toolkit, EdgeCases)
 // letters, which must not fold, and the pieces the toolkit reacts to.
 Text randomText(std::mt19937& rng, char16_t letter, std::size_t length)
 {
-    static const Text markup[] = {u"<",     u">",     u"&nbsp;",   u"&NbSp;", u"&nb", u"sp;",
-                                  u"&",     u"\r",    u"\n",       u"\r\n",   u" ",   u"\t",
-                                  u",",     u"::",    u"@",        u"[",      u"`",   u"{",
-                                  u"</td>", u"</TR>", u"</A> : <a"};
+    static const Text markup[] = {u"<",  u">",     u"&nbsp;", u"&NbSp;",   u"&nb", u"sp;",
+                                  u"&",  u"\r",    u"\n",     u"\r\n",     u" ",   u"\t",
+                                  u"\f", u",",     u"::",     u"@",        u"[",   u"`",
+                                  u"{",  u"</td>", u"</TR>",  u"</A> : <a"};
     Text text;
     while (text.size() < length) {
         const auto pick = rng() % 4;

@@ -138,22 +138,28 @@ std::u16string removeChars(std::u16string text, std::u16string_view drop)
     // Every character to drop lies between the lowest and the highest of them, which rules out
     // most characters of a page at once.
     const auto [lowest, highest] = std::ranges::minmax(drop);
-    const char16_t* chars = text.data();
-    const auto mayDrop = [chars, lowest, highest](std::size_t i) {
-        return static_cast<char16_t>(chars[i] - lowest) <= static_cast<char16_t>(highest - lowest);
+    const auto inRange = [lowest, highest](char16_t c) {
+        return static_cast<char16_t>(c - lowest) <= static_cast<char16_t>(highest - lowest);
     };
+    const char16_t* chars = text.data();
     std::size_t write = 0;
     std::size_t read = 0;
     while (read < text.size()) {
-        const std::size_t next = firstAccepted(read, text.size(), mayDrop);
+        // The next few characters one at a time, each written and kept or not: where dropped
+        // characters come close together, as the line breaks and indents of a page do.
+        for (const std::size_t near = std::min(text.size(), read + search::Near); read < near;
+             ++read) {
+            const char16_t c = text[read];
+            text[write] = c;
+            write += !inRange(c) || drop.find(c) == std::u16string_view::npos;
+        }
+        // Then the run up to the next character that may be dropped, in one move.
+        const std::size_t next = firstAccepted(
+            read, text.size(), [chars, inRange](std::size_t i) { return inRange(chars[i]); });
         if (write != read)
             std::u16string::traits_type::move(&text[write], &text[read], next - read);
         write += next - read;
-        if (next == text.size())
-            break;
-        if (drop.find(text[next]) == std::u16string_view::npos)
-            text[write++] = text[next];
-        read = next + 1;
+        read = next;
     }
     text.resize(write);
     return text;
