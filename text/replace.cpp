@@ -62,7 +62,9 @@ public:
         const char16_t* chars = text.data();
         const std::size_t lastAt = shortest_ - 1;
         const auto mayStart = [chars, first = first_, last = last_, lastAt](std::size_t i) {
-            return first.holds(chars[i]) & last.holds(chars[i + lastAt]);
+            const bool firstFits = first.holds(chars[i]);
+            const bool lastFits = last.holds(chars[i + lastAt]);
+            return firstFits && lastFits;
         };
         const auto same = [this](char16_t a, char16_t b) { return fold_(a) == fold_(b); };
         const std::size_t end = text.size() - lastAt;
@@ -137,9 +139,11 @@ std::u16string removeChars(std::u16string text, std::u16string_view drop)
         return text;
     // Every character to drop lies between the lowest and the highest of them, which rules out
     // most characters of a page at once.
-    const auto [lowest, highest] = std::ranges::minmax(drop);
-    const auto inRange = [lowest, highest](char16_t c) {
-        return static_cast<char16_t>(c - lowest) <= static_cast<char16_t>(highest - lowest);
+    const auto range = std::ranges::minmax(drop);
+    const char16_t lowest = range.min;
+    const auto width = static_cast<char16_t>(range.max - range.min);
+    const auto inRange = [lowest, width](char16_t c) {
+        return static_cast<char16_t>(c - lowest) <= width;
     };
     const char16_t* chars = text.data();
     std::size_t write = 0;

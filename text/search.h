@@ -13,9 +13,9 @@ namespace vandrel {
 namespace search {
 
 // The positions tested at once, and before them the positions tested one at a time: between the
-// tags of a page most hits lie a few characters on, where single tests find them soonest.
+// tags of a page most hits lie within a block's length, where single tests find them soonest.
 inline constexpr std::int16_t Block = 32;
-inline constexpr std::size_t Near = 8;
+inline constexpr std::size_t Near = 32;
 
 // Whether `accepts` takes any of the Block positions from `at` on.
 template <typename Accepts> bool anyAccepted(std::size_t at, Accepts accepts)
