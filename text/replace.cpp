@@ -23,17 +23,19 @@ struct CharRange
     char16_t lowest = u'\uFFFF';
     char16_t highest = 0;
 
-    // A small letter with its capital, which folds to it.
+    // Takes in `c` and the capital that folds to it.
     void add(char16_t c)
     {
         lowest = std::min({lowest, c, capitalOf(c)});
         highest = std::max({highest, c, capitalOf(c)});
     }
 
+    int width() const { return highest - lowest; }
+
     // One comparison: below `lowest`, the distance wraps round to a large number.
     bool holds(char16_t c) const
     {
-        return static_cast<char16_t>(c - lowest) <= static_cast<char16_t>(highest - lowest);
+        return static_cast<char16_t>(c - lowest) <= static_cast<char16_t>(width());
     }
 };
 
@@ -43,13 +45,20 @@ template <typename Fold> class AnyMarker
 public:
     AnyMarker(std::span<const Replacement> set, Fold fold) : set_(set), fold_(fold)
     {
+        if (set_.empty())
+            return;
         for (const Replacement& r : set_)
             shortest_ = std::min(shortest_, r.from.size());
-        // Every character that folds to a marker's character lies in its range (and with exact
-        // comparison maybe its capital too).
-        for (const Replacement& r : set_) {
-            first_.add(fold_(r.from.front()));
-            last_.add(fold_(r.from[shortest_ - 1]));
+        first_ = charsAt(0);
+        // A second position to test, where the markers' characters lie closest together: "</td>"
+        // and "</tr>" share their ">", the CDDB separators their "/". The later of equals wins.
+        other_ = first_;
+        for (std::size_t at = 1; at < shortest_; ++at) {
+            const CharRange chars = charsAt(at);
+            if (chars.width() <= other_.width()) {
+                other_ = chars;
+                otherAt_ = at;
+            }
         }
     }
 
@@ -57,17 +66,17 @@ public:
     {
         if (text.size() < shortest_)
             return {};
-        // A start whose first character, or whose character where the shortest marker ends,
-        // lies outside the markers' range is ruled out: most characters of a page are.
+        // A start with a character outside the markers' range at either position is ruled out:
+        // most characters of a page are.
         const char16_t* chars = text.data();
-        const std::size_t lastAt = shortest_ - 1;
-        const auto mayStart = [chars, first = first_, last = last_, lastAt](std::size_t i) {
+        const auto mayStart = [chars, first = first_, other = other_,
+                               at = otherAt_](std::size_t i) {
             const bool firstFits = first.holds(chars[i]);
-            const bool lastFits = last.holds(chars[i + lastAt]);
-            return firstFits && lastFits;
+            const bool otherFits = other.holds(chars[i + at]);
+            return firstFits && otherFits;
         };
         const auto same = [this](char16_t a, char16_t b) { return fold_(a) == fold_(b); };
-        const std::size_t end = text.size() - lastAt;
+        const std::size_t end = text.size() - shortest_ + 1;
         for (std::size_t at = firstAccepted(from, end, mayStart); at < end;
              at = firstAccepted(at + 1, end, mayStart)) {
             for (const Replacement& r : set_) {
@@ -79,11 +88,22 @@ public:
     }
 
 private:
+    // Every character that folds to a marker's character at `at` lies in the range (and with
+    // exact comparison maybe its capital too).
+    CharRange charsAt(std::size_t at) const
+    {
+        CharRange range;
+        for (const Replacement& r : set_)
+            range.add(fold_(r.from[at]));
+        return range;
+    }
+
     std::span<const Replacement> set_;
     Fold fold_;
     std::size_t shortest_ = std::u16string_view::npos;
     CharRange first_;
-    CharRange last_;
+    CharRange other_;
+    std::size_t otherAt_ = 0;
 };
 
 template <typename Fold>
