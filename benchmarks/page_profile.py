@@ -53,7 +53,7 @@ def short(name, width=90):
     """A function's name as the tables show it: without its parameters and template arguments."""
     searcher = re.match(r".*firstAccepted<vandrel::(?:\(anonymous namespace\)::)?(\w+)", name)
     if searcher:
-        return f"firstAccepted (for {searcher.group(1)})"
+        return f"firstAccepted` in `{searcher.group(1)}"
     if "memcpy" in name or "memmove" in name:
         return "memcpy"
     name = re.sub(r"\[abi:cxx11\]", "", name)
