@@ -20,6 +20,7 @@ std::u16string crLfForBareLf(std::u16string text)
     if (lf == npos)
         return text;
     std::u16string result;
+    // Room for a carriage return every 16 characters saves growing the text as it is written.
     result.reserve(text.size() + text.size() / 16);
     std::size_t done = 0;
     for (; lf != npos; lf = findChar(text, u'\n', lf + 1)) {
