@@ -72,31 +72,41 @@ QByteArray metaCharset(const QByteArray& body)
     return head.mid(begin, end - begin);
 }
 
-bool isValidUtf8(const QByteArray& body)
-{
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    // Only the error flag that decoding sets counts, not the text.
-    static_cast<void>(QString(decoder(body)));
-    return !decoder.hasError();
-}
-
-Encoding chooseEncoding(const QByteArray& body, const QByteArray& contentType)
+// The charset a page states: by a byte order mark, else the Content-Type header, else its <meta>
+// declaration.
+std::optional<Encoding> declaredEncoding(const QByteArray& body, const QByteArray& contentType)
 {
     if (const auto bom = QStringConverter::encodingForData(body))
         return *bom;
     if (const auto declared = encodingForLabel(contentTypeCharset(contentType)))
         return *declared;
-    if (const auto declared = encodingForLabel(metaCharset(body)))
-        return *declared;
-    return isValidUtf8(body) ? QStringConverter::Utf8 : Windows1252;
+    return encodingForLabel(metaCharset(body));
+}
+
+// The body as UTF-8 if it is valid UTF-8. Decoding is the check, so its text is kept: it is the
+// text a second decoding would give, as a body without a byte order mark that leaves no sequence
+// unfinished decodes alike with and without the decoder's state.
+std::optional<QString> validUtf8(const QByteArray& body)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = decoder(body);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 } // namespace
 
 BodyText::BodyText(const QByteArray& body, const QByteArray& contentType)
 {
-    const Encoding encoding = chooseEncoding(body, contentType);
-    switch (encoding) {
+    const std::optional<Encoding> declared = declaredEncoding(body, contentType);
+    if (!declared) {
+        std::optional<QString> utf8 = validUtf8(body);
+        width_ = utf8 ? Width::Utf8 : Width::SingleByte;
+        text_ = utf8 ? *std::move(utf8) : decodeWindows1252(body);
+        return;
+    }
+    switch (*declared) {
     case Windows1252:
         text_ = decodeWindows1252(body);
         return;
@@ -114,7 +124,7 @@ BodyText::BodyText(const QByteArray& body, const QByteArray& contentType)
         width_ = Width::Utf8;
         break;
     }
-    text_ = QStringDecoder(encoding).decode(body);
+    text_ = QStringDecoder(*declared).decode(body);
 }
 
 QString BodyText::next(qsizetype maxBytes)

@@ -139,6 +139,7 @@ inline std::string firstDifference(const Text& t, const Text& m, std::int16_t nu
         {"split", pieces != (t.empty() ? Text() : replace(t, m, u"\uFFFF") + u'\uFFFF')},
         {"trim", trim(t) != trimmed},
         {"toLower", toLower(t) != lower(t)},
+        {"replaceAll", !m.empty() && replaceAll(t, m, u"\1") != replace(t, m, u"\1")},
         {"replaceEach", replaceEach(t, marks) !=
                             replace(replace(replace(replace(t, u"</td>", u"\2"), u"</tr>", u"\1"),
                                             u"</A> : <a", u"\3<a"),

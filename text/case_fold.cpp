@@ -1,27 +1,33 @@
 #include "text/case_fold.h"
 
+#include "text/search.h"
+
 #include <algorithm>
 
 namespace vandrel {
 
-// A plain loop over the possible starts: on tag-dense pages the first character of a marker
-// ("<") comes every few characters, so skipping ahead by blocks does not pay.
 std::size_t findIgnoreCase(std::u16string_view text, std::u16string_view marker, std::size_t from)
 {
     if (marker.empty())
         return from <= text.size() ? from : std::u16string_view::npos;
     if (marker.size() > text.size())
         return std::u16string_view::npos;
-    // The characters that fold to the marker's first one.
-    const char16_t lower = FoldAscii(marker.front());
-    const char16_t upper = capitalOf(lower);
-    const std::u16string_view rest = marker.substr(1);
-    const std::size_t end = text.size() - marker.size() + 1;
-    for (std::size_t at = from; at < end; ++at) {
-        const char16_t c = text[at];
-        // Testing the last character next rules out most starts of other tags at once.
-        if ((c == lower || c == upper) && SameIgnoringCase(text[at + rest.size()], marker.back()) &&
-            std::ranges::equal(rest, text.substr(at + 1, rest.size()), SameIgnoringCase))
+    // The marker's first and last characters rule out most starts at once, the starts of the
+    // other tags of a page among them.
+    const char16_t* chars = text.data();
+    const char16_t first = FoldAscii(marker.front());
+    const char16_t firstCapital = capitalOf(first);
+    const char16_t last = FoldAscii(marker.back());
+    const char16_t lastCapital = capitalOf(last);
+    const std::size_t lastAt = marker.size() - 1;
+    const auto mayStart = [=](std::size_t i) {
+        return ((chars[i] == first) | (chars[i] == firstCapital)) &
+               ((chars[i + lastAt] == last) | (chars[i + lastAt] == lastCapital));
+    };
+    const std::size_t end = text.size() - lastAt;
+    for (std::size_t at = firstAccepted(from, end, mayStart); at < end;
+         at = firstAccepted(at + 1, end, mayStart)) {
+        if (std::ranges::equal(marker, text.substr(at, marker.size()), SameIgnoringCase))
             return at;
     }
     return std::u16string_view::npos;

@@ -2,6 +2,7 @@
 
 #include "text/case_fold.h"
 #include "text/failure.h"
+#include "text/search.h"
 
 namespace vandrel {
 
@@ -39,8 +40,8 @@ std::vector<std::u16string_view> split(std::u16string_view text, std::u16string_
     if (delimiter.empty())
         return {text};
     std::size_t start = 0;
-    for (std::size_t hit = text.find(delimiter); hit != NotFound;
-         hit = text.find(delimiter, start)) {
+    for (std::size_t hit = findExact(text, delimiter); hit != NotFound;
+         hit = findExact(text, delimiter, start)) {
         pieces.push_back(text.substr(start, hit - start));
         start = hit + delimiter.size();
     }

@@ -1,6 +1,7 @@
 #include "text/field_cursor.h"
 
 #include "text/int16.h"
+#include "text/search.h"
 
 namespace vandrel {
 
@@ -16,26 +17,31 @@ std::u16string FieldCursor::field(std::int16_t num)
     if (num < fieldNumber_) {
         fieldNumber_ = 1;
         start_ = 0;
+        end_.reset();
     }
-    // Locals rather than the members in the loop, which keeps them in registers.
-    const std::u16string_view text = text_;
-    const std::u16string_view delimiter = delimiter_;
-    std::size_t start = start_;
     for (; fieldNumber_ < num; ++fieldNumber_) {
-        const std::size_t hit = text.find(delimiter, start);
+        const std::size_t hit = fieldEnd();
         if (hit == std::u16string_view::npos)
             return {};
         // The next field's 1-based start has to fit in 16 bits.
-        if (!fits16(hit + delimiter.size() + 1))
+        if (!fits16(hit + delimiter_.size() + 1))
             throw Failure::overflow();
-        start_ = start = hit + delimiter.size();
+        start_ = hit + delimiter_.size();
+        end_.reset();
     }
-    const std::size_t hit = text.find(delimiter, start);
-    const std::size_t end = hit == std::u16string_view::npos ? text.size() : hit;
+    const std::size_t hit = fieldEnd();
+    const std::size_t end = hit == std::u16string_view::npos ? text_.size() : hit;
     // In 1-based positions the field ends before end + 1, which has to fit in 16 bits as well.
     if (!fits16(end + 1))
         throw Failure::overflow();
-    return std::u16string(text.substr(start, end - start));
+    return std::u16string(text_.substr(start_, end - start_));
+}
+
+std::size_t FieldCursor::fieldEnd()
+{
+    if (!end_)
+        end_ = findExact(text_, delimiter_, start_);
+    return *end_;
 }
 
 } // namespace vandrel

@@ -5,6 +5,7 @@
 #include "text/failure.h"
 #include "text/field_cursor.h"
 #include "text/int16.h"
+#include "text/search.h"
 
 #include <algorithm>
 
@@ -50,21 +51,22 @@ public:
     std::size_t written() const { return write_; }
 
     // Keeps the characters up to the next "<", blanking every "&nbsp;" among them; false when
-    // the end came first. Copying while searching saves a second pass over the kept text.
+    // the end came first.
     bool keepToTag()
     {
-        while (read_ < text_.size()) {
-            const char16_t c = text_[read_];
-            if (c == u'<')
+        for (;;) {
+            keepToMark();
+            if (read_ == text_.size())
+                return false;
+            if (text_[read_] == u'<')
                 return true;
-            if (c == u'&' && nbspAt(text_, read_)) {
+            if (nbspAt(text_, read_)) {
                 text_[write_++] = u' ';
                 read_ += Nbsp.size();
             } else {
                 keepOne();
             }
         }
-        return false;
     }
 
     void keepOne() { text_[write_++] = text_[read_++]; }
@@ -80,6 +82,27 @@ public:
     }
 
 private:
+    static bool isMark(char16_t c) { return (c == u'<') | (c == u'&'); }
+
+    // Keeps the characters up to the next "<" or "&". Most runs between the tags of a page are
+    // short, and are copied while they are searched, one character at a time; a longer run is
+    // searched in blocks and then moved at once.
+    void keepToMark()
+    {
+        const std::size_t near = std::min(text_.size(), read_ + search::Near);
+        while (read_ < near && !isMark(text_[read_]))
+            keepOne();
+        if (read_ < near)
+            return;
+        const char16_t* chars = text_.data();
+        const std::size_t end =
+            firstAccepted(read_, text_.size(), [chars](std::size_t i) { return isMark(chars[i]); });
+        if (write_ != read_)
+            std::u16string::traits_type::move(&text_[write_], &text_[read_], end - read_);
+        write_ += end - read_;
+        read_ = end;
+    }
+
     std::u16string& text_;
     std::size_t read_ = 0;
     std::size_t write_ = 0;
@@ -111,7 +134,7 @@ std::u16string KillTags(std::u16string& Data)
     bool overflow = false;
     while (text.keepToTag()) {
         const auto open = text.read();
-        const auto close = Data.find(u'>', open);
+        const auto close = findChar(Data, u'>', open);
         const std::u16string_view tag = std::u16string_view(Data).substr(open, close - open);
         overflow = tagOverflows(text.written() + 1, tag, close != NotFound);
         if (overflow || close == NotFound)

@@ -1,9 +1,9 @@
 #include "text/replace.h"
 
 #include "text/case_fold.h"
+#include "text/search.h"
 
 #include <algorithm>
-#include <array>
 
 namespace vandrel {
 namespace {
@@ -17,25 +17,68 @@ struct Hit
     const Replacement* replacement = nullptr;
 };
 
+// The characters that one position of the markers of a set may hold, as the range in between.
+struct CharRange
+{
+    char16_t lowest = u'\uFFFF';
+    char16_t highest = 0;
+
+    // Takes in `c` and the capital that folds to it.
+    void add(char16_t c)
+    {
+        lowest = std::min({lowest, c, capitalOf(c)});
+        highest = std::max({highest, c, capitalOf(c)});
+    }
+
+    int width() const { return highest - lowest; }
+
+    // One comparison: below `lowest`, the distance wraps round to a large number.
+    bool holds(char16_t c) const
+    {
+        return static_cast<char16_t>(c - lowest) <= static_cast<char16_t>(width());
+    }
+};
+
 // Characters compare equal when `fold` makes them equal.
 template <typename Fold> class AnyMarker
 {
 public:
     AnyMarker(std::span<const Replacement> set, Fold fold) : set_(set), fold_(fold)
     {
-        for (const Replacement& r : set_) {
-            const char16_t first = fold_(r.from.front());
-            lowest_ = std::min({lowest_, first, capitalOf(first)});
-            highest_ = std::max({highest_, first, capitalOf(first)});
+        if (set_.empty())
+            return;
+        for (const Replacement& r : set_)
+            shortest_ = std::min(shortest_, r.from.size());
+        first_ = charsAt(0);
+        // A second position to test, where the markers' characters lie closest together: "</td>"
+        // and "</tr>" share their ">", the CDDB separators their "/". The later of equals wins.
+        other_ = first_;
+        for (std::size_t at = 1; at < shortest_; ++at) {
+            const CharRange chars = charsAt(at);
+            if (chars.width() <= other_.width()) {
+                other_ = chars;
+                otherAt_ = at;
+            }
         }
     }
 
     Hit find(std::u16string_view text, std::size_t from) const
     {
+        if (text.size() < shortest_)
+            return {};
+        // A start with a character outside the markers' range at either position is ruled out:
+        // most characters of a page are.
+        const char16_t* chars = text.data();
+        const auto mayStart = [chars, first = first_, other = other_,
+                               at = otherAt_](std::size_t i) {
+            const bool firstFits = first.holds(chars[i]);
+            const bool otherFits = other.holds(chars[i + at]);
+            return firstFits && otherFits;
+        };
         const auto same = [this](char16_t a, char16_t b) { return fold_(a) == fold_(b); };
-        for (std::size_t at = from; at < text.size(); ++at) {
-            if (text[at] < lowest_ || text[at] > highest_)
-                continue;
+        const std::size_t end = text.size() - shortest_ + 1;
+        for (std::size_t at = firstAccepted(from, end, mayStart); at < end;
+             at = firstAccepted(at + 1, end, mayStart)) {
             for (const Replacement& r : set_) {
                 if (std::ranges::equal(r.from, text.substr(at, r.from.size()), same))
                     return {at, &r};
@@ -45,12 +88,22 @@ public:
     }
 
 private:
+    // Every character that folds to a marker's character at `at` lies in the range (and with
+    // exact comparison maybe its capital too).
+    CharRange charsAt(std::size_t at) const
+    {
+        CharRange range;
+        for (const Replacement& r : set_)
+            range.add(fold_(r.from[at]));
+        return range;
+    }
+
     std::span<const Replacement> set_;
     Fold fold_;
-    // Every character that folds to the first character of a marker lies in between (and with
-    // exact comparison maybe its capital too): most characters of a page are ruled out by this.
-    char16_t lowest_ = u'\uFFFF';
-    char16_t highest_ = 0;
+    std::size_t shortest_ = std::u16string_view::npos;
+    CharRange first_;
+    CharRange other_;
+    std::size_t otherAt_ = 0;
 };
 
 template <typename Fold>
@@ -84,9 +137,12 @@ std::u16string replaceEachIgnoreCase(std::u16string text, std::span<const Replac
 
 std::u16string replaceAll(std::u16string text, std::u16string_view from, std::u16string_view to)
 {
-    auto write = text.begin();
-    std::size_t done = 0;
-    for (auto hit = text.find(from); hit != std::u16string::npos; hit = text.find(from, done)) {
+    std::size_t hit = findExact(text, from);
+    if (hit == std::u16string::npos)
+        return text;
+    auto write = text.begin() + static_cast<std::ptrdiff_t>(hit);
+    std::size_t done = hit;
+    for (; hit != std::u16string::npos; hit = findExact(text, from, done)) {
         write = std::copy(text.begin() + static_cast<std::ptrdiff_t>(done),
                           text.begin() + static_cast<std::ptrdiff_t>(hit), write);
         write = std::copy(to.begin(), to.end(), write);
@@ -99,18 +155,35 @@ std::u16string replaceAll(std::u16string text, std::u16string_view from, std::u1
 
 std::u16string removeChars(std::u16string text, std::u16string_view drop)
 {
-    // A table for ASCII keeps the loop free of a branch on the character itself, which the
-    // line breaks and indents in every row of a page would keep mispredicting.
-    std::array<bool, 128> asciiDrop{};
-    for (const char16_t c : drop)
-        asciiDrop[c & 127] |= c < 128;
-    const bool dropsWide = std::ranges::any_of(drop, [](char16_t c) { return c >= 128; });
+    if (drop.empty())
+        return text;
+    // Every character to drop lies between the lowest and the highest of them, which rules out
+    // most characters of a page at once.
+    const auto range = std::ranges::minmax(drop);
+    const char16_t lowest = range.min;
+    const auto width = static_cast<char16_t>(range.max - range.min);
+    const auto inRange = [lowest, width](char16_t c) {
+        return static_cast<char16_t>(c - lowest) <= width;
+    };
+    const char16_t* chars = text.data();
     std::size_t write = 0;
-    for (const char16_t c : text) {
-        const bool dropped =
-            c < 128 ? asciiDrop[c] : dropsWide && drop.find(c) != std::u16string_view::npos;
-        text[write] = c;
-        write += !dropped;
+    std::size_t read = 0;
+    while (read < text.size()) {
+        // The next few characters one at a time, each written and kept or not: where dropped
+        // characters come close together, as the line breaks and indents of a page do.
+        for (const std::size_t near = std::min(text.size(), read + search::Near); read < near;
+             ++read) {
+            const char16_t c = text[read];
+            text[write] = c;
+            write += !inRange(c) || drop.find(c) == std::u16string_view::npos;
+        }
+        // Then the run up to the next character that may be dropped, in one move.
+        const std::size_t next = firstAccepted(
+            read, text.size(), [chars, inRange](std::size_t i) { return inRange(chars[i]); });
+        if (write != read)
+            std::u16string::traits_type::move(&text[write], &text[read], next - read);
+        write += next - read;
+        read = next;
     }
     text.resize(write);
     return text;
