@@ -58,7 +58,7 @@ QByteArray readAtMost(QFile& file, qint64 cap)
 
 } // namespace
 
-SavedPage readSavedPage(const PageOrigin& origin, FileKinds kinds, qint64 cap)
+SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap)
 {
     if (QString error = unfit(origin, kinds); !error.isEmpty())
         return {{}, error};
@@ -66,15 +66,26 @@ SavedPage readSavedPage(const PageOrigin& origin, FileKinds kinds, qint64 cap)
     const QString cannotRead = QStringLiteral("Cannot read %1: %2.");
     if (!open(file, origin))
         return {{}, cannotRead.arg(nameOf(origin), file.errorString())};
-    const QByteArray bytes = readAtMost(file, cap);
+    QByteArray bytes = readAtMost(file, cap);
     if (file.error() != QFileDevice::NoError)
         return {{}, cannotRead.arg(nameOf(origin), file.errorString())};
+    return {std::move(bytes), {}};
+}
+
+SavedPage readSavedPage(const PageOrigin& origin, FileKinds kinds, qint64 cap)
+{
+    const SavedBytes saved = readSavedBytes(origin, kinds, cap);
+    if (!saved.error.isEmpty())
+        return {{}, saved.error};
+    const QByteArray& bytes = saved.bytes;
     if (bytes.size() > cap)
         return {{},
                 QStringLiteral("%1 is larger than a page may be (%2).")
                     .arg(nameOf(origin), QLocale::c().formattedDataSize(cap, 0))};
+    // The decoded text is the pass's own, so that it is changed where it lies, not copied.
+    QString decoded = BodyText(bytes, {}).text();
     // A byte order mark alone is empty too.
-    QString text = withPlainAmpersands(BodyText(bytes, {}).text());
+    QString text = withPlainAmpersands(std::move(decoded));
     if (text.isEmpty())
         return {{}, QStringLiteral("%1 is empty.").arg(nameOf(origin))};
     return {std::move(text), {}};
