@@ -5,7 +5,6 @@
 #include "sources/chart_source.h"
 
 #include <QCommandLineParser>
-#include <algorithm>
 
 namespace vandrel {
 
@@ -161,22 +160,20 @@ QString readPages(const QCommandLineParser& parser, FetchList& list)
     const bool fromList = parser.isSet(QStringLiteral("pages-from"));
     if (pages.isEmpty() && !fromList)
         return {};
-    list.pages.clear();
     for (const QString& page : pages)
-        list.pages.push_back(PageOrigin::fromArgument(page));
+        list.pages.append(page);
     list.pagesFrom = parser.value(QStringLiteral("pages-from"));
     list.manyPages = fromList || pages.size() > 1;
     return pages.isEmpty() ? QStringLiteral("--pages-from") : QStringLiteral("--page");
 }
 
 // Why the pages cannot be read as given; empty when they can.
-QString pagesRefusal(const FetchOptions& options)
+QString pagesRefusal(const QCommandLineParser& parser, const FetchOptions& options)
 {
     const FetchList& list = options.list;
-    const auto readsStandardInput = [](const PageOrigin& page) {
-        return page.kind == PageOrigin::Kind::StandardInput;
-    };
-    if (std::ranges::count_if(list.pages, readsStandardInput) + (list.pagesFrom == u"-") > 1)
+    if (parser.values(QStringLiteral("page")).count(QStringLiteral("-")) +
+            (list.pagesFrom == u"-") >
+        1)
         return QStringLiteral("standard input (-) can be read once only; --page and --pages-from "
                               "name it more than once.");
     return options.demo ? demoRefusal(list.pages) : QString();
@@ -201,7 +198,7 @@ FetchOptions readFetchOptions(const QStringList& arguments)
     options.demo = parser.isSet(QStringLiteral("demo"));
     const QStringList positional = parser.positionalArguments();
     const QString pageOption = readPages(parser, options.list);
-    const QString pagesRefused = pagesRefusal(options);
+    const QString pagesRefused = pagesRefusal(parser, options);
     const bool listSources = parser.isSet(QStringLiteral("list"));
     const bool listFormats = parser.isSet(QStringLiteral("list-formats"));
     if (!pageOption.isEmpty() &&
@@ -227,12 +224,9 @@ FetchOptions readFetchOptions(const QStringList& arguments)
     return options;
 }
 
-QString demoRefusal(const std::vector<PageOrigin>& pages)
+QString demoRefusal(const PageList& pages)
 {
-    const auto isAddress = [](const PageOrigin& page) {
-        return page.kind == PageOrigin::Kind::Address;
-    };
-    if (std::ranges::none_of(pages, isAddress))
+    if (pages.downloads() == 0)
         return {};
     return QStringLiteral("--demo sends every request to the sample server, which has none of "
                           "the addresses given with --page or --pages-from.");

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "net/page_origin.h"
+#include "cli/page_list.h"
 
 #include <QString>
 #include <QStringList>
-#include <vector>
 
 namespace vandrel {
 
@@ -30,8 +29,8 @@ struct FetchList
     QString choice; // as the drop-down list spells it; empty for sources without one
     RowFormat format = RowFormat::Tsv;
     // Where the pages come from: each --page in the order given, then the lines of --pages-from
-    // once main has read them; the source's own address without either.
-    std::vector<PageOrigin> pages = {PageOrigin{}};
+    // once main has read them; with neither, none stands for the source's own address.
+    PageList pages;
     QString pagesFrom; // --pages-from: the list's file, or "-"; empty without it
     // More than one --page, or --pages-from: every row says which page it came from.
     bool manyPages = false;
@@ -53,7 +52,7 @@ struct FetchOptions
 FetchOptions readFetchOptions(const QStringList& arguments);
 
 // Why --demo cannot go with `pages`; empty when it can.
-QString demoRefusal(const std::vector<PageOrigin>& pages);
+QString demoRefusal(const PageList& pages);
 
 // One line per source: its name, then its choices, separated by blanks.
 QString sourcesListing();

@@ -15,9 +15,7 @@
 #include "version.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <optional>
 #include <unistd.h>
 
@@ -38,7 +36,8 @@ int printPage(const FetchList& fetch, DownloadEngine* engine, StatusPrinter& sta
 {
     const ChartTable head = tableHead(fetch);
     const CutPage page =
-        cutPage(fetch, head, fetch.pages.front(), engine ? &engine->request : nullptr, status);
+        cutPage(fetch, head, fetch.pages.size() > 0 ? fetch.pages.at(0) : PageOrigin{},
+                engine ? &engine->request : nullptr, status);
     if (page.failed())
         status.tellLast();
     if (!page.missingMarker.empty())
@@ -54,13 +53,10 @@ std::optional<int> readPagesFrom(FetchList& fetch, bool demo)
 {
     if (fetch.pagesFrom.isEmpty())
         return std::nullopt;
-    PageList list = readPageList(fetch.pagesFrom);
-    if (!list.error.isEmpty()) {
-        StatusPrinter::tell(list.error);
+    if (const QString error = readPageList(fetch.pagesFrom, fetch.pages); !error.isEmpty()) {
+        StatusPrinter::tell(error);
         return ExitFailure;
     }
-    fetch.pages.insert(fetch.pages.end(), std::make_move_iterator(list.pages.begin()),
-                       std::make_move_iterator(list.pages.end()));
     if (const QString refusal = demo ? demoRefusal(fetch.pages) : QString(); !refusal.isEmpty()) {
         std::fprintf(stderr, "vandrel-fetch: %s\n", refusal.toUtf8().constData());
         return ExitUsageError;
@@ -73,7 +69,7 @@ int fetchList(FetchList fetch, bool verbose, bool demo)
     if (const std::optional<int> refused = readPagesFrom(fetch, demo))
         return *refused;
     // Only a download needs the engine and, with --demo, the sample server.
-    const bool downloads = std::ranges::any_of(fetch.pages, &PageOrigin::downloads);
+    const bool downloads = fetch.pages.downloads() > 0 || fetch.pages.size() == 0;
     if (demo && downloads && !demo::startSampleServer("vandrel-fetch", verbose))
         return ExitFailure;
     // Of many pages the status is kept, for a page that fails, and never shown as it changes.

@@ -7,28 +7,14 @@
 
 namespace vandrel {
 
-PageList readPageList(const QString& argument)
+void PageList::append(const QString& argument)
 {
-    const PageOrigin list = argument == QLatin1String("-")
-                                ? PageOrigin{PageOrigin::Kind::StandardInput}
-                                : PageOrigin{PageOrigin::Kind::File, argument};
-    constexpr qint64 cap = CurlTransfer::DefaultBodyCap;
-    const SavedBytes read = readSavedBytes(list, FileKinds::AnyButDirectories, cap);
-    if (!read.error.isEmpty())
-        return {{}, read.error};
-    if (read.bytes.size() > cap)
-        return {{},
-                QStringLiteral("%1 is larger than a list may be (%2).")
-                    .arg(list.kind == PageOrigin::Kind::File ? u'"' + argument + u'"'
-                                                             : QStringLiteral("Standard input"),
-                         QLocale::c().formattedDataSize(cap, 0))};
-    return {pagesOfList(read.bytes), {}};
+    add(QFile::encodeName(argument));
 }
 
-std::vector<PageOrigin> pagesOfList(QByteArrayView list)
+void PageList::appendLines(QByteArrayView list)
 {
-    std::vector<PageOrigin> pages;
-    pages.reserve(std::size_t(list.count('\n') + 1));
+    ends_.reserve(ends_.size() + std::size_t(list.count('\n') + 1));
     for (QByteArrayView rest = list; !rest.isEmpty();) {
         const qsizetype end = rest.indexOf('\n');
         QByteArrayView line = end < 0 ? rest : rest.first(end);
@@ -36,9 +22,40 @@ std::vector<PageOrigin> pagesOfList(QByteArrayView list)
         if (line.endsWith('\r'))
             line.chop(1);
         if (!line.trimmed().isEmpty())
-            pages.push_back(PageOrigin::fromArgument(QFile::decodeName(line.toByteArray())));
+            add(line);
     }
-    return pages;
+}
+
+void PageList::add(QByteArrayView name)
+{
+    names_ += name;
+    ends_.push_back(names_.size());
+    downloads_ += at(size() - 1).downloads();
+}
+
+PageOrigin PageList::at(qsizetype index) const
+{
+    const qsizetype start = index == 0 ? 0 : ends_[std::size_t(index - 1)];
+    return PageOrigin::fromArgument(
+        QFile::decodeName(names_.sliced(start, ends_[std::size_t(index)] - start)));
+}
+
+QString readPageList(const QString& argument, PageList& pages)
+{
+    const PageOrigin list = argument == QLatin1String("-")
+                                ? PageOrigin{PageOrigin::Kind::StandardInput}
+                                : PageOrigin{PageOrigin::Kind::File, argument};
+    constexpr qint64 cap = CurlTransfer::DefaultBodyCap;
+    const SavedBytes read = readSavedBytes(list, FileKinds::AnyButDirectories, cap);
+    if (!read.error.isEmpty())
+        return read.error;
+    if (read.bytes.size() > cap)
+        return QStringLiteral("%1 is larger than a list may be (%2).")
+            .arg(list.kind == PageOrigin::Kind::File ? u'"' + argument + u'"'
+                                                     : QStringLiteral("Standard input"),
+                 QLocale::c().formattedDataSize(cap, 0));
+    pages.appendLines(read.bytes);
+    return {};
 }
 
 } // namespace vandrel

@@ -14,6 +14,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <sys/stat.h>
@@ -24,9 +26,10 @@ namespace vandrel {
 namespace {
 
 // The pages in flight, from their reading to the writing of their rows, hold no more than this
-// many bytes of their files between them, so that memory does not grow with the number of pages.
-// A page larger than what is left waits until it is alone.
-constexpr qint64 BytesInFlight = CurlTransfer::DefaultBodyCap;
+// many bytes of their files between them, so that memory does not grow with the number of pages:
+// enough for dozens of pages of the usual size to keep every core busy. A page larger than what
+// is left waits until it is alone, so that a page as large as the body cap is read too.
+constexpr qint64 BytesInFlight = 4 * 1024 * 1024;
 // What any page is taken to cost besides its bytes: its text, its rows, its name.
 constexpr qint64 LeastCost = 64 * 1024;
 
@@ -47,10 +50,8 @@ qint64 costOf(const PageOrigin& page)
 
 int workerCount(const FetchList& fetch)
 {
-    const auto files = std::ranges::count_if(
-        fetch.pages, [](const PageOrigin& page) { return !page.downloads(); });
     const long cores = std::max(sysconf(_SC_NPROCESSORS_ONLN), 1L);
-    return int(std::min<qint64>(files, cores));
+    return int(std::min<qint64>(fetch.pages.size() - fetch.pages.downloads(), cores));
 }
 
 class PageRun
@@ -59,7 +60,7 @@ public:
     PageRun(const FetchList& fetch, bool verbose, DownloadEngine* engine)
         : fetch_(fetch), verbose_(verbose), engine_(engine),
           head_(tableHead(fetch)), shape_{fetch.format, true},
-          progress_(!verbose && isatty(STDERR_FILENO) == 1, qsizetype(fetch.pages.size())),
+          progress_(!verbose && isatty(STDERR_FILENO) == 1, fetch.pages.size()),
           workers_(fetch, head_, wakeup_, workerCount(fetch))
     {
     }
@@ -92,6 +93,9 @@ private:
 
 int PageRun::run()
 {
+    // Many pages' rows go out in few writes. The buffer outlives the stream's last flush at exit.
+    static std::array<char, 64 * 1024> buffer;
+    std::setvbuf(stdout, buffer.data(), _IOFBF, buffer.size());
     wakeup_.catchInterrupt();
     // While a download runs, the event loop waits instead of the run: Ctrl+C ends the download.
     // The progress line moves on meanwhile.
@@ -108,7 +112,7 @@ int PageRun::run()
         progress.start(ProgressLine::Interval);
     }
     writeOutput(shape_.start(head_), Flush::Later);
-    const auto total = qsizetype(fetch_.pages.size());
+    const qsizetype total = fetch_.pages.size();
     while (written_ < total && !Wakeup::interrupted() && !outputFailed()) {
         handOut();
         const std::optional<CutPage> page = next();
@@ -132,24 +136,26 @@ int PageRun::run()
 
 void PageRun::handOut()
 {
-    for (const auto total = qsizetype(fetch_.pages.size()); handedOut_ < total; ++handedOut_) {
-        const PageOrigin& page = fetch_.pages[std::size_t(handedOut_)];
+    std::vector<qsizetype> files;
+    for (; handedOut_ < fetch_.pages.size(); ++handedOut_) {
+        const PageOrigin page = fetch_.pages.at(handedOut_);
         if (!nextCost_)
             nextCost_ = costOf(page);
         if (inFlight_ > 0 && inFlight_ + *nextCost_ > BytesInFlight)
-            return;
+            break;
         inFlight_ += *nextCost_;
         costs_.push_back(*nextCost_);
         nextCost_.reset();
         if (!page.downloads())
-            workers_.add(handedOut_);
+            files.push_back(handedOut_);
     }
+    workers_.add(files);
 }
 
 // The page to write next, when it is ready; an address is downloaded here and now.
 std::optional<CutPage> PageRun::next()
 {
-    const PageOrigin& page = fetch_.pages[std::size_t(written_)];
+    const PageOrigin page = fetch_.pages.at(written_);
     if (!page.downloads())
         return workers_.take(written_);
     // The pages before it are out while it downloads.

@@ -25,13 +25,15 @@ PageWorkers::~PageWorkers()
         thread.join();
 }
 
-void PageWorkers::add(qsizetype index)
+void PageWorkers::add(const std::vector<qsizetype>& indices)
 {
+    if (indices.empty())
+        return;
     {
         const std::scoped_lock lock(mutex_);
-        waiting_.push_back(index);
+        waiting_.insert(waiting_.end(), indices.begin(), indices.end());
     }
-    added_.notify_one();
+    added_.notify_all();
 }
 
 std::optional<CutPage> PageWorkers::take(qsizetype index)
@@ -56,13 +58,18 @@ void PageWorkers::work()
             return;
         const qsizetype index = waiting_.front();
         waiting_.pop_front();
+        ++cutting_;
         lock.unlock();
         // Nobody reads a page's status as it changes: only its last text, when it failed.
         StatusPrinter status(false);
-        CutPage page = cutPage(fetch_, head_, fetch_.pages[std::size_t(index)], nullptr, status);
+        CutPage page = cutPage(fetch_, head_, fetch_.pages.at(index), nullptr, status);
         lock.lock();
+        --cutting_;
         cut_.emplace(index, std::move(page));
-        if (index == awaited_) {
+        // The writer is woken for a batch of pages, not for each: once the page it waits for is
+        // cut, when a batch is ready or nothing else is to come.
+        const bool idle = cutting_ == 0 && waiting_.empty();
+        if (cut_.contains(awaited_) && (std::ssize(cut_) >= WakeBatch || idle)) {
             awaited_ = -1;
             wakeup_.wake();
         }

@@ -25,12 +25,15 @@ public:
     PageWorkers(const PageWorkers&) = delete;
     PageWorkers& operator=(const PageWorkers&) = delete;
 
-    // Cuts fetch.pages[index], a file or standard input.
-    void add(qsizetype index);
-    // The page at `index` once it is cut; otherwise nothing, and the wakeup is woken when it is.
+    // Cuts these pages of fetch.pages, files or standard input.
+    void add(const std::vector<qsizetype>& indices);
+    // The page at `index` once it is cut; otherwise nothing, and the wakeup is woken when it is
+    // (and maybe a few after it).
     std::optional<CutPage> take(qsizetype index);
 
 private:
+    static constexpr qsizetype WakeBatch = 32;
+
     void work();
 
     const FetchList& fetch_;
@@ -41,6 +44,7 @@ private:
     std::deque<qsizetype> waiting_;
     std::map<qsizetype, CutPage> cut_;
     qsizetype awaited_ = -1;
+    int cutting_ = 0;
     bool stopping_ = false;
     std::vector<std::thread> threads_;
 };

@@ -8,10 +8,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace vandrel;
     const QByteArrayView list(data, qsizetype(size));
-    const std::vector<PageOrigin> pages = pagesOfList(list);
-    assert(qsizetype(pages.size()) <= list.count('\n') + 1);
-    for (const PageOrigin& page : pages) {
-        const QString name = page.name({});
+    PageList pages;
+    pages.appendLines(list);
+    assert(pages.size() <= list.count('\n') + 1);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QString name = pages.at(i).name({});
         assert(!name.isEmpty() && !name.contains(u'\n'));
     }
     return 0;
