@@ -57,13 +57,14 @@ void SourcePage::setCaption(const std::u16string& caption)
     controls_.frame->setTitle(qt(caption));
 }
 
-std::u16string SourcePage::download(const std::u16string& address)
+std::u16string_view SourcePage::download(const std::u16string& address)
 {
-    const FetchedPage fetched = fetchPage(origin_, qt(address), request_, FileKinds::RegularOnly);
+    FetchedPage fetched = fetchPage(origin_, qt(address), &request_, FileKinds::RegularOnly);
     pageName_ = fetched.name;
     if (!fetched.error.isEmpty())
         status_.display(fetched.error);
-    return fetched.text.toStdU16String();
+    pageText_ = std::move(fetched.text);
+    return core(pageText_);
 }
 
 std::u16string SourcePage::formatSeconds(double seconds) const

@@ -41,7 +41,7 @@ public:
     int rowCount() const override;
     std::u16string choice() const override;
     void setCaption(const std::u16string& caption) override;
-    std::u16string download(const std::u16string& address) override;
+    std::u16string_view download(const std::u16string& address) override;
     std::u16string formatSeconds(double seconds) const override;
     void addRow(std::u16string firstColumn) override;
     void setSubItem(int index, std::u16string text) override;
@@ -51,6 +51,7 @@ private:
     const ChartSource& source_;
     PageOrigin origin_;
     QString pageName_;
+    QString pageText_; // the page the cycle reads, until the next download
     StatusLine& status_;
     PageRequest& request_;
     QTreeWidgetItem* current_ = nullptr;

@@ -7,7 +7,7 @@
 namespace vandrel {
 
 ConsolePage::ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
-                         PageRequest& request, StatusPrinter& status)
+                         PageRequest* request, StatusPrinter& status)
     : columns_(source.columns.size()), choice_(choice.toStdU16String()), caption_(source.caption),
       origin_(origin), request_(request), status_(status)
 {
@@ -18,14 +18,14 @@ void ConsolePage::setStatus(const std::u16string& text)
     status_.show(qt(text));
 }
 
-std::u16string ConsolePage::download(const std::u16string& address)
+std::u16string_view ConsolePage::download(const std::u16string& address)
 {
-    const FetchedPage fetched =
-        fetchPage(origin_, qt(address), request_, FileKinds::AnyButDirectories);
+    FetchedPage fetched = fetchPage(origin_, qt(address), request_, FileKinds::AnyButDirectories);
     pageName_ = fetched.name;
     if (!fetched.error.isEmpty())
         status_.show(fetched.error);
-    return fetched.text.toStdU16String();
+    text_ = std::move(fetched.text);
+    return core(text_);
 }
 
 std::u16string ConsolePage::formatSeconds(double seconds) const

@@ -15,14 +15,15 @@ class StatusPrinter;
 using Row = std::vector<std::u16string>;
 
 // A source page without a window: the refresh cycle's list becomes rows in memory, its status
-// texts go to the printer, and its page comes from `origin`.
+// texts go to the printer, and its page comes from `origin`. A page read from a file needs no
+// request (null), and then runs on any thread.
 class ConsolePage final : public CyclePage
 {
 public:
     ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
-                PageRequest& request, StatusPrinter& status);
+                PageRequest* request, StatusPrinter& status);
 
-    const std::vector<Row>& rows() const { return rows_; }
+    std::vector<Row> takeRows() { return std::move(rows_); }
     const std::u16string& caption() const { return caption_; }
     // What the page read last is called: its address, its file's path or "-".
     const QString& pageName() const { return pageName_; }
@@ -33,7 +34,7 @@ public:
     int rowCount() const override { return int(rows_.size()); }
     std::u16string choice() const override { return choice_; }
     void setCaption(const std::u16string& caption) override { caption_ = caption; }
-    std::u16string download(const std::u16string& address) override;
+    std::u16string_view download(const std::u16string& address) override;
     std::u16string formatSeconds(double seconds) const override;
     void addRow(std::u16string firstColumn) override;
     void setSubItem(int index, std::u16string text) override;
@@ -44,7 +45,8 @@ private:
     std::u16string caption_;
     PageOrigin origin_;
     QString pageName_;
-    PageRequest& request_;
+    QString text_;
+    PageRequest* request_;
     StatusPrinter& status_;
     std::vector<Row> rows_;
 };

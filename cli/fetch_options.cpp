@@ -48,7 +48,7 @@ QStringList formatNames()
     return names;
 }
 
-// "tsv (the default), csv or json".
+// "tsv (the default), csv, json or jsonl".
 QString formatChoices()
 {
     QStringList others = formatNames();
@@ -75,6 +75,17 @@ void describe(QCommandLineParser& parser)
             "from a mirror or a web archive. When a page lacks a text that the list is cut out\n"
             "at, one more line on standard error names it.\n"
             "\n"
+            "Many pages are read in one run with --page given more than once, or with\n"
+            "--pages-from LIST, a file (- for standard input) naming one page per line, read\n"
+            "after the --page ones; blank lines are skipped. The rows say which page they came\n"
+            "from: TSV and CSV begin each with a column \"Page\", JSON is an array of the pages'\n"
+            "objects, and JSON Lines (jsonl) writes one page's object per line. A page that fails\n"
+            "is reported on standard error and the run goes on; a last line there counts the\n"
+            "pages read and failed and the rows written. Files are read on every core,\n"
+            "addresses one at a time. On a terminal one progress line stands in for the status.\n"
+            "Ctrl+C stops after the page being written: JSON Lines is whole then, while a JSON\n"
+            "array stays open, so long runs are best written as JSON Lines.\n"
+            "\n"
             "The status of the download goes to standard error when it is a terminal, or always\n"
             "with --verbose. The http_proxy and no_proxy environment variables are honoured,\n"
             "except with --demo.\n"
@@ -88,12 +99,17 @@ void describe(QCommandLineParser& parser)
          QStringLiteral("format"), QLatin1String(RowFormatNames[0].name)},
         {QStringLiteral("list"), QStringLiteral("List every source with its choices.")},
         {QStringLiteral("list-formats"), QStringLiteral("List the output formats.")},
-        {QStringLiteral("verbose"), QStringLiteral("Print the status of the download always.")},
+        {QStringLiteral("verbose"), QStringLiteral("Print the status of the download always; of "
+                                                   "many pages, one line per page.")},
         {QStringLiteral("demo"), QStringLiteral("Fetch invented sample charts from a server "
                                                 "inside the program; needs no network.")},
         {QStringLiteral("page"),
-         QStringLiteral("Read SOURCE's page from a file, from standard input (-), or from URL."),
+         QStringLiteral("Read SOURCE's page from a file, from standard input (-), or from URL; "
+                        "more than once for many pages."),
          QStringLiteral("FILE|-|URL")},
+        {QStringLiteral("pages-from"),
+         QStringLiteral("Read the pages that LIST names, one per line (- for standard input)."),
+         QStringLiteral("LIST")},
     });
     parser.addPositionalArgument(QStringLiteral("source"),
                                  QStringLiteral("The chart source, or `version`."),
@@ -137,6 +153,32 @@ bool readList(const QStringList& positional, const QString& format, FetchOptions
                       .arg(positional[1], positional[0], choiceNames(*source)));
 }
 
+// Reads --page and --pages-from into `list`; the option that needs a SOURCE, if one was given.
+QString readPages(const QCommandLineParser& parser, FetchList& list)
+{
+    const QStringList pages = parser.values(QStringLiteral("page"));
+    const bool fromList = parser.isSet(QStringLiteral("pages-from"));
+    if (pages.isEmpty() && !fromList)
+        return {};
+    for (const QString& page : pages)
+        list.pages.append(page);
+    list.pagesFrom = parser.value(QStringLiteral("pages-from"));
+    list.manyPages = fromList || pages.size() > 1;
+    return pages.isEmpty() ? QStringLiteral("--pages-from") : QStringLiteral("--page");
+}
+
+// Why the pages cannot be read as given; empty when they can.
+QString pagesRefusal(const QCommandLineParser& parser, const FetchOptions& options)
+{
+    const FetchList& list = options.list;
+    if (parser.values(QStringLiteral("page")).count(QStringLiteral("-")) +
+            (list.pagesFrom == u"-") >
+        1)
+        return QStringLiteral("standard input (-) can be read once only; --page and --pages-from "
+                              "name it more than once.");
+    return options.demo ? demoRefusal(list.pages) : QString();
+}
+
 } // namespace
 
 FetchOptions readFetchOptions(const QStringList& arguments)
@@ -155,17 +197,15 @@ FetchOptions readFetchOptions(const QStringList& arguments)
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     options.demo = parser.isSet(QStringLiteral("demo"));
     const QStringList positional = parser.positionalArguments();
-    const bool givesPage = parser.isSet(QStringLiteral("page"));
-    if (givesPage)
-        options.list.page = PageOrigin::fromArgument(parser.value(QStringLiteral("page")));
+    const QString pageOption = readPages(parser, options.list);
+    const QString pagesRefused = pagesRefusal(parser, options);
     const bool listSources = parser.isSet(QStringLiteral("list"));
     const bool listFormats = parser.isSet(QStringLiteral("list-formats"));
-    if (givesPage &&
+    if (!pageOption.isEmpty() &&
         (listSources || listFormats || positional.value(0) == QLatin1String("version"))) {
-        options.usageError = QStringLiteral("--page goes with a SOURCE.");
-    } else if (options.demo && options.list.page.kind == PageOrigin::Kind::Address) {
-        options.usageError = QStringLiteral("--demo sends every request to the sample server, "
-                                            "which has none of the addresses given with --page.");
+        options.usageError = pageOption + QStringLiteral(" goes with a SOURCE.");
+    } else if (!pagesRefused.isEmpty()) {
+        options.usageError = pagesRefused;
     } else if (listSources || listFormats) {
         if (!positional.isEmpty())
             options.usageError =
@@ -182,6 +222,14 @@ FetchOptions readFetchOptions(const QStringList& arguments)
         options.command = FetchOptions::Command::Fetch;
     }
     return options;
+}
+
+QString demoRefusal(const PageList& pages)
+{
+    if (pages.downloads() == 0)
+        return {};
+    return QStringLiteral("--demo sends every request to the sample server, which has none of "
+                          "the addresses given with --page or --pages-from.");
 }
 
 QString formatsListing()

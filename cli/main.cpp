@@ -1,15 +1,14 @@
-#include "cli/console_page.h"
+#include "cli/cut_page.h"
+#include "cli/download_engine.h"
 #include "cli/exit_status.h"
 #include "cli/fetch_options.h"
+#include "cli/page_list.h"
+#include "cli/page_run.h"
 #include "cli/row_formats.h"
 #include "cli/standard_output.h"
 #include "cli/status_printer.h"
 #include "cli/terminal_text.h"
-#include "net/curl_transfer.h"
 #include "net/page_fetch.h"
-#include "net/page_request.h"
-#include "net/qt_text.h"
-#include "net/transfer_monitor.h"
 #include "net/version_check.h"
 #include "sample/demo/demo_server.h"
 #include "sources/chart_source.h"
@@ -17,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -30,76 +30,63 @@ QString shown(const QString& text)
     return onTerminal ? terminalText(text) : text;
 }
 
-// The engine of one download: the transfer, its monitor reporting to the printer, the request.
-struct Engine
-{
-    explicit Engine(StatusPrinter& status) : monitor(transfer), request(transfer, monitor)
-    {
-        demo::routeToSampleServer(transfer);
-        QObject::connect(&monitor, &TransferMonitor::statusChanged,
-                         [&status](const QString& text) { status.show(text); });
-        // The window shows a refusal in a message box; here it is the status.
-        QObject::connect(&request, &PageRequest::refused,
-                         [&status](int number, const QString& description) {
-                             status.show(PageRequest::refusalText(number, description));
-                         });
-    }
-
-    CurlTransfer transfer;
-    TransferMonitor monitor;
-    PageRequest request;
-};
-
-ChartTable tableOf(const FetchList& fetch, const ConsolePage& page)
-{
-    ChartTable table{qt(std::u16string(fetch.source->name.begin(), fetch.source->name.end())),
-                     fetch.choice,
-                     // A doubled "&" is how a caption shows one.
-                     qt(page.caption()).replace(QStringLiteral("&&"), QStringLiteral("&")),
-                     page.pageName(),
-                     {},
-                     page.rows()};
-    // JSON escapes every such character itself, losing nothing.
-    if (fetch.format != RowFormat::Json)
-        for (Row& row : table.rows)
-            for (std::u16string& cell : row)
-                cell = shown(qt(cell)).toStdU16String();
-    for (const Column& column : fetch.source->columns) {
-        QString title = qt(column.title);
-        if (title.endsWith(QLatin1Char(':')))
-            title.chop(1);
-        table.columns << title;
-    }
-    return table;
-}
-
 // One page, from wherever it comes through the source's extraction: the rows printed, or the
 // reason on standard error; then the marker the page lacks, if it lacks one.
-int printList(const FetchList& fetch, Engine& engine, StatusPrinter& status)
+int printPage(const FetchList& fetch, DownloadEngine* engine, StatusPrinter& status)
 {
-    ConsolePage page(*fetch.source, fetch.choice, fetch.page, engine.request, status);
-    const CycleResult result = runRefreshCycle(page, *fetch.source);
-    if (result.outcome == CycleOutcome::NothingDownloaded && engine.request.lastRequestSucceeded())
-        status.show(QStringLiteral("The server sent an empty page."));
-    if (result.outcome != CycleOutcome::Listed)
+    const ChartTable head = tableHead(fetch);
+    const CutPage page =
+        cutPage(fetch, head, fetch.pages.size() > 0 ? fetch.pages.at(0) : PageOrigin{},
+                engine ? &engine->request : nullptr, status);
+    if (page.failed())
         status.tellLast();
-    if (!result.missingMarker.empty())
-        status.tell(missingMarkerNote(*fetch.source, page.pageName(), result.missingMarker));
-    if (result.outcome != CycleOutcome::Listed)
+    if (!page.missingMarker.empty())
+        StatusPrinter::tell(missingMarkerNote(*fetch.source, page.name, page.missingMarker));
+    if (page.failed())
         return ExitFailure;
-    writeOutput(formatRows(tableOf(fetch, page), fetch.format));
+    writeOutput(RowShape{fetch.format, false}.start(head) + page.output);
     return ExitSuccess;
 }
 
-int fetchList(const FetchList& fetch, StatusPrinter& status)
+// The pages --pages-from names join those of --page; a list that cannot be read ends the run.
+std::optional<int> readPagesFrom(FetchList& fetch, bool demo)
 {
-    Engine engine(status);
-    return printList(fetch, engine, status);
+    if (fetch.pagesFrom.isEmpty())
+        return std::nullopt;
+    if (const QString error = readPageList(fetch.pagesFrom, fetch.pages); !error.isEmpty()) {
+        StatusPrinter::tell(error);
+        return ExitFailure;
+    }
+    if (const QString refusal = demo ? demoRefusal(fetch.pages) : QString(); !refusal.isEmpty()) {
+        std::fprintf(stderr, "vandrel-fetch: %s\n", refusal.toUtf8().constData());
+        return ExitUsageError;
+    }
+    return std::nullopt;
 }
 
-int checkVersion(StatusPrinter& status)
+int fetchList(FetchList fetch, bool verbose, bool demo)
 {
-    Engine engine(status);
+    if (const std::optional<int> refused = readPagesFrom(fetch, demo))
+        return *refused;
+    // Only a download needs the engine and, with --demo, the sample server.
+    const bool downloads = fetch.pages.downloads() > 0 || fetch.pages.size() == 0;
+    if (demo && downloads && !demo::startSampleServer("vandrel-fetch", verbose))
+        return ExitFailure;
+    // Of many pages the status is kept, for a page that fails, and never shown as it changes.
+    StatusPrinter status(!fetch.manyPages && StatusPrinter::loudByDefault(verbose));
+    std::optional<DownloadEngine> engine;
+    if (downloads)
+        demo::routeToSampleServer(engine.emplace(status).transfer);
+    DownloadEngine* const downloading = engine ? &*engine : nullptr;
+    return fetch.manyPages ? printPages(fetch, verbose, downloading)
+                           : printPage(fetch, downloading, status);
+}
+
+int checkVersion(bool verbose)
+{
+    StatusPrinter status(StatusPrinter::loudByDefault(verbose));
+    DownloadEngine engine(status);
+    demo::routeToSampleServer(engine.transfer);
     VersionCheck check(engine.request);
     QObject::connect(&check, &VersionCheck::checked, [](const QString& versions) {
         writeOutput(
@@ -126,18 +113,13 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QLatin1String(version::Text));
 
     const FetchOptions options = readFetchOptions(QCoreApplication::arguments());
-    StatusPrinter status(options.verbose);
-    // Only a download needs the sample server; a usage error, --list or a file starts none.
-    const bool downloads =
-        (options.command == FetchOptions::Command::Fetch && options.list.page.downloads()) ||
-        options.command == FetchOptions::Command::CheckVersion;
-    if (options.demo && downloads && !demo::startSampleServer("vandrel-fetch", options.verbose))
-        return ExitFailure;
     switch (options.command) {
     case FetchOptions::Command::Fetch:
-        return fetchList(options.list, status);
+        return fetchList(options.list, options.verbose, options.demo);
     case FetchOptions::Command::CheckVersion:
-        return checkVersion(status);
+        if (options.demo && !demo::startSampleServer("vandrel-fetch", options.verbose))
+            return ExitFailure;
+        return checkVersion(options.verbose);
     case FetchOptions::Command::ListSources:
         writeOutput(sourcesListing().toUtf8());
         return ExitSuccess;

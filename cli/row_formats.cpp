@@ -11,20 +11,36 @@ namespace vandrel {
 
 namespace {
 
-Row header(const ChartTable& table)
+Row header(const ChartTable& table, bool manyPages)
 {
     Row titles;
+    if (manyPages)
+        titles.push_back(u"Page");
     for (const QString& title : table.columns)
         titles.push_back(title.toStdU16String());
     return titles;
 }
 
-QByteArray tsv(const ChartTable& table)
+QByteArray tsv(const ChartTable& table, bool manyPages)
 {
-    std::u16string text = tabSeparatedLine(header(table));
+    // The page's cell, with its tab, leads every line.
+    std::u16string lead;
+    if (manyPages) {
+        const std::u16string page = table.page.toStdU16String();
+        lead = tabSeparatedLine({&page, 1});
+        lead.back() = u'\t';
+    }
+    std::size_t size = 0;
     for (const Row& row : table.rows)
+        for (const std::u16string& cell : row)
+            size += cell.size() + 1;
+    std::u16string text;
+    text.reserve(size + lead.size() * table.rows.size());
+    for (const Row& row : table.rows) {
+        text += lead;
         text += tabSeparatedLine(row);
-    return QString::fromStdU16String(text).toUtf8();
+    }
+    return QStringView(text).toUtf8();
 }
 
 QString csvField(const std::u16string& cell)
@@ -45,11 +61,12 @@ QString csvLine(const Row& row)
     return fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
 
-QByteArray csv(const ChartTable& table)
+QByteArray csv(const ChartTable& table, bool manyPages)
 {
-    QString text = csvLine(header(table));
+    const QString lead = manyPages ? csvField(table.page.toStdU16String()) + u',' : QString();
+    QString text;
     for (const Row& row : table.rows)
-        text += csvLine(row);
+        text += lead + csvLine(row);
     return text.toUtf8();
 }
 
@@ -64,7 +81,7 @@ QByteArray escapedControls(const QByteArray& document)
     return text.toUtf8();
 }
 
-QByteArray json(const ChartTable& table)
+QJsonObject jsonObject(const ChartTable& table)
 {
     QJsonArray rows;
     for (const Row& row : table.rows) {
@@ -73,7 +90,7 @@ QByteArray json(const ChartTable& table)
             cells.append(QString::fromStdU16String(cell));
         rows.append(cells);
     }
-    const QJsonObject object{
+    return {
         {QStringLiteral("source"), table.source},
         {QStringLiteral("choice"), table.choice.isEmpty() ? QJsonValue() : table.choice},
         {QStringLiteral("caption"), table.caption},
@@ -81,22 +98,73 @@ QByteArray json(const ChartTable& table)
         {QStringLiteral("page"), table.page},
         {QStringLiteral("rows"), rows},
     };
-    return escapedControls(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+// The object indented as an element of an array: the array of it alone without its brackets.
+QByteArray arrayElement(const QJsonObject& object)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{object}).toJson(QJsonDocument::Indented);
+    const qsizetype first = array.indexOf('\n') + 1;
+    return array.sliced(first, array.lastIndexOf('\n', array.size() - 2) - first);
+}
+
+QByteArray json(const ChartTable& table, bool manyPages)
+{
+    const QJsonObject object = jsonObject(table);
+    return escapedControls(manyPages ? arrayElement(object)
+                                     : QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
 } // namespace
 
-QByteArray formatRows(const ChartTable& table, RowFormat format)
+QByteArray RowShape::start(const ChartTable& head) const
 {
     switch (format) {
-    case RowFormat::Csv:
-        return csv(table);
-    case RowFormat::Json:
-        return json(table);
     case RowFormat::Tsv:
+        return QStringView(tabSeparatedLine(header(head, manyPages))).toUtf8();
+    case RowFormat::Csv:
+        return csvLine(header(head, manyPages)).toUtf8();
+    case RowFormat::Json:
+        return manyPages ? QByteArrayLiteral("[") : QByteArray();
+    case RowFormat::JsonLines:
         break;
     }
-    return tsv(table);
+    return {};
+}
+
+QByteArray RowShape::page(const ChartTable& table) const
+{
+    switch (format) {
+    case RowFormat::Tsv:
+        return tsv(table, manyPages);
+    case RowFormat::Csv:
+        return csv(table, manyPages);
+    case RowFormat::Json:
+        return json(table, manyPages);
+    case RowFormat::JsonLines:
+        break;
+    }
+    return escapedControls(QJsonDocument(jsonObject(table)).toJson(QJsonDocument::Compact)) + '\n';
+}
+
+QByteArrayView RowShape::before(bool firstPage) const
+{
+    if (format != RowFormat::Json || !manyPages)
+        return {};
+    return firstPage ? "\n" : ",\n";
+}
+
+QByteArrayView RowShape::end(bool anyPage) const
+{
+    if (format != RowFormat::Json || !manyPages)
+        return {};
+    return anyPage ? "\n]\n" : "]\n";
+}
+
+QByteArray formatRows(const ChartTable& table, RowFormat format)
+{
+    const RowShape shape{format, false};
+    return shape.start(table) + shape.page(table);
 }
 
 } // namespace vandrel

@@ -44,14 +44,20 @@ void guardStandardOutput()
         if (fcntl(fd, F_GETFD) == -1)
             open("/dev/null", O_RDONLY);
     std::atexit(closeAtExit);
+    std::at_quick_exit(closeAtExit);
 }
 
-void writeOutput(QByteArrayView bytes)
+void writeOutput(QByteArrayView bytes, Flush flush)
 {
     if (std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout) !=
             std::size_t(bytes.size()) ||
-        std::fflush(stdout) != 0)
+        (flush == Flush::Now && std::fflush(stdout) != 0))
         keepFirstError();
+}
+
+bool outputFailed()
+{
+    return writeError != 0 || std::ferror(stdout) != 0;
 }
 
 } // namespace vandrel

@@ -7,29 +7,29 @@
 
 namespace vandrel {
 
-StatusPrinter::StatusPrinter(bool verbose) : loud_(verbose || isatty(STDERR_FILENO) == 1) {}
+StatusPrinter::StatusPrinter(bool loud) : loud_(loud) {}
+
+bool StatusPrinter::loudByDefault(bool verbose)
+{
+    return verbose || isatty(STDERR_FILENO) == 1;
+}
 
 void StatusPrinter::show(const QString& text)
 {
     last_ = text;
     lastPrinted_ = loud_;
     if (loud_)
-        print(text);
+        tell(text);
 }
 
 void StatusPrinter::tellLast()
 {
     if (!lastPrinted_)
-        print(last_);
+        tell(last_);
     lastPrinted_ = true;
 }
 
 void StatusPrinter::tell(const QString& text)
-{
-    print(text);
-}
-
-void StatusPrinter::print(const QString& text)
 {
     // Standard error is read by people, in a pipe too: a reason phrase is shown, never obeyed.
     const QByteArray line =

@@ -70,6 +70,16 @@ void CurlTransfer::Execute(const QString& url, const QString& operation,
     start(address.toEncoded(), requestHeaders);
 }
 
+void CurlTransfer::cancel()
+{
+    if (!executing_)
+        return;
+    release();
+    pending_.clear();
+    body_ = {};
+    executing_ = false;
+}
+
 QString CurlTransfer::GetHeader(const QString& name) const
 {
     QString wanted = name.trimmed();

@@ -43,6 +43,9 @@ public:
 
     void Execute(const QString& url, const QString& operation,
                  const QString& requestHeaders) override;
+    // Ends the request at once and quietly: no further state is reported, and a page request
+    // waiting on it returns with nothing, as after a failure. For Ctrl+C in vandrel-fetch.
+    void cancel();
     bool StillExecuting() const override { return executing_; }
     QString GetChunk(int size) override { return bodyText_.next(size); }
     QString GetHeader(const QString& name) const override;

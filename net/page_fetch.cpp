@@ -6,12 +6,12 @@
 
 namespace vandrel {
 
-FetchedPage fetchPage(const PageOrigin& origin, const QString& builtInAddress, PageRequest& request,
+FetchedPage fetchPage(const PageOrigin& origin, const QString& builtInAddress, PageRequest* request,
                       FileKinds kinds)
 {
     const QString name = origin.name(builtInAddress);
     if (origin.downloads())
-        return {name, request.GetURL(name), {}};
+        return {name, request->GetURL(name), {}};
     SavedPage saved = readSavedPage(origin, kinds);
     return {name, std::move(saved.text), std::move(saved.error)};
 }

@@ -20,8 +20,9 @@ struct FetchedPage
 };
 
 // Downloads the origin's address (`builtInAddress` for a built-in origin) through `request`, or
-// reads the origin's file or standard input as a completed download.
-FetchedPage fetchPage(const PageOrigin& origin, const QString& builtInAddress, PageRequest& request,
+// reads the origin's file or standard input as a completed download. `request` is only used for
+// an origin that downloads, and may be null for one that does not: a file is read on any thread.
+FetchedPage fetchPage(const PageOrigin& origin, const QString& builtInAddress, PageRequest* request,
                       FileKinds kinds);
 
 // The line that tells which marker the page lacks (CycleResult::missingMarker), naming the

@@ -4,8 +4,10 @@
 #include "net/body_text.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vandrel {
@@ -21,60 +23,98 @@ QString nameOf(const PageOrigin& origin)
                                                           : u'"' + origin.text + u'"';
 }
 
-// Why the file at `origin` cannot be read as a page, before it is opened; empty when it can.
-QString unfit(const PageOrigin& origin, FileKinds kinds)
+// The input at `origin`, open for reading: a file's own descriptor, closed when done, or that of
+// standard input, which stays open.
+class Input
 {
-    if (origin.kind == PageOrigin::Kind::StandardInput)
-        return {};
-    const QFileInfo file(origin.text);
-    if (file.isDir())
-        return QStringLiteral("%1 is a directory.").arg(nameOf(origin));
-    if (kinds == FileKinds::RegularOnly && file.exists() && !file.isFile())
-        return QStringLiteral("%1 is not a regular file.").arg(nameOf(origin));
-    return {};
-}
-
-bool open(QFile& file, const PageOrigin& origin)
-{
-    constexpr auto mode = QIODevice::ReadOnly | QIODevice::Unbuffered;
-    if (origin.kind == PageOrigin::Kind::StandardInput)
-        return file.open(STDIN_FILENO, mode);
-    file.setFileName(origin.text);
-    return file.open(mode);
-}
-
-// Up to cap + 1 bytes: whatever the input holds beyond that is left unread.
-QByteArray readAtMost(QFile& file, qint64 cap)
-{
-    QByteArray bytes;
-    while (bytes.size() <= cap) {
-        const QByteArray piece = file.read(qMin(PieceSize, cap + 1 - bytes.size()));
-        if (piece.isEmpty())
-            break;
-        bytes += piece;
+public:
+    explicit Input(const PageOrigin& origin)
+        : owned_(origin.kind != PageOrigin::Kind::StandardInput),
+          descriptor_(owned_
+                          ? open(QFile::encodeName(origin.text).constData(), O_RDONLY | O_CLOEXEC)
+                          : STDIN_FILENO)
+    {
     }
-    return bytes;
+    ~Input()
+    {
+        if (owned_ && descriptor_ >= 0)
+            close(descriptor_);
+    }
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
+
+    int descriptor() const { return descriptor_; }
+
+private:
+    bool owned_;
+    int descriptor_;
+};
+
+// The window reads regular files only, since opening a pipe would wait for its writer; a file
+// that does not exist yet is told so when it is opened.
+bool irregular(const PageOrigin& origin, FileKinds kinds)
+{
+    struct stat info = {};
+    return kinds == FileKinds::RegularOnly && origin.kind == PageOrigin::Kind::File &&
+           stat(QFile::encodeName(origin.text).constData(), &info) == 0 && !S_ISREG(info.st_mode) &&
+           !S_ISDIR(info.st_mode);
 }
 
 } // namespace
 
+// A regular file is read in one piece of its size and one byte more, which finds its end (or
+// that it has grown); anything else in pieces, until it ends or passes the cap.
+SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap)
+{
+    if (irregular(origin, kinds))
+        return {{}, QStringLiteral("%1 is not a regular file.").arg(nameOf(origin))};
+    const auto cannotRead = [&origin](int error) {
+        return SavedBytes{
+            {}, QStringLiteral("Cannot read %1: %2.").arg(nameOf(origin), qt_error_string(error))};
+    };
+    const Input input(origin);
+    struct stat info = {};
+    if (input.descriptor() < 0 || fstat(input.descriptor(), &info) != 0)
+        return cannotRead(errno);
+    if (S_ISDIR(info.st_mode))
+        return {{}, QStringLiteral("%1 is a directory.").arg(nameOf(origin))};
+    const qint64 expected = S_ISREG(info.st_mode) ? info.st_size + 1 : PieceSize;
+    QByteArray bytes(qMin(expected, cap + 1), Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > cap)
+                break;
+            bytes.resize(qMin(filled + PieceSize, cap + 1));
+        }
+        const ssize_t got =
+            read(input.descriptor(), bytes.data() + filled, std::size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return cannotRead(errno);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return {std::move(bytes), {}};
+}
+
 SavedPage readSavedPage(const PageOrigin& origin, FileKinds kinds, qint64 cap)
 {
-    if (QString error = unfit(origin, kinds); !error.isEmpty())
-        return {{}, error};
-    QFile file;
-    const QString cannotRead = QStringLiteral("Cannot read %1: %2.");
-    if (!open(file, origin))
-        return {{}, cannotRead.arg(nameOf(origin), file.errorString())};
-    const QByteArray bytes = readAtMost(file, cap);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, cannotRead.arg(nameOf(origin), file.errorString())};
+    const SavedBytes saved = readSavedBytes(origin, kinds, cap);
+    if (!saved.error.isEmpty())
+        return {{}, saved.error};
+    const QByteArray& bytes = saved.bytes;
     if (bytes.size() > cap)
         return {{},
                 QStringLiteral("%1 is larger than a page may be (%2).")
                     .arg(nameOf(origin), QLocale::c().formattedDataSize(cap, 0))};
+    // The decoded text is the pass's own, so that it is changed where it lies, not copied.
+    QString decoded = BodyText(bytes, {}).text();
     // A byte order mark alone is empty too.
-    QString text = withPlainAmpersands(BodyText(bytes, {}).text());
+    QString text = withPlainAmpersands(std::move(decoded));
     if (text.isEmpty())
         return {{}, QStringLiteral("%1 is empty.").arg(nameOf(origin))};
     return {std::move(text), {}};

@@ -3,6 +3,7 @@
 #include "net/curl_transfer.h"
 #include "net/page_origin.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace vandrel {
@@ -18,6 +19,15 @@ struct SavedPage
     QString text;
     QString error; // for the status line; empty when the text was read
 };
+
+// The bytes of a file or standard input as they are, or why they cannot be read: at most `cap`
+// bytes and one more, to tell that the input is longer.
+struct SavedBytes
+{
+    QByteArray bytes;
+    QString error; // empty when the bytes were read
+};
+SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap);
 
 // Reads the page at `origin`, a file or standard input, as the body of a completed download
 // without a Content-Type: the charset from a byte order mark, else the page's <meta>, else UTF-8

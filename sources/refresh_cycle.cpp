@@ -22,7 +22,7 @@ std::u16string doneText(const std::u16string& seconds, int count)
 }
 
 // `text` keeps the page, so that a failure can still be explained.
-CycleResult refresh(CyclePage& page, const ChartSource& source, std::u16string& text)
+CycleResult refresh(CyclePage& page, const ChartSource& source, std::u16string_view& text)
 {
     page.setGetEnabled(false);
     // A monotonic clock: a run across midnight must not come out negative.
@@ -53,7 +53,7 @@ CycleResult refresh(CyclePage& page, const ChartSource& source, std::u16string& 
 
 CycleResult runRefreshCycle(CyclePage& page, const ChartSource& source)
 {
-    std::u16string text;
+    std::u16string_view text;
     try {
         return refresh(page, source, text);
     } catch (const std::exception& failure) {

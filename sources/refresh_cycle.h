@@ -4,6 +4,7 @@
 #include "sources/row_sink.h"
 
 #include <string>
+#include <string_view>
 
 namespace vandrel {
 
@@ -20,8 +21,9 @@ public:
     // The drop-down item chosen on the page; empty on pages without one.
     virtual std::u16string choice() const = 0;
     virtual void setCaption(const std::u16string& caption) = 0;
-    // Fetches the address and returns the page text; empty when nothing arrived.
-    virtual std::u16string download(const std::u16string& address) = 0;
+    // Fetches the address and returns the page text, which the page holds until it downloads
+    // again; empty when nothing arrived.
+    virtual std::u16string_view download(const std::u16string& address) = 0;
     // Seconds with one decimal, written the way the user's locale writes numbers.
     virtual std::u16string formatSeconds(double seconds) const = 0;
 };

@@ -8,6 +8,7 @@
 #include "support/loopback_server.h"
 #include "support/window_testing.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,7 +19,9 @@
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vandrel {
@@ -185,10 +188,202 @@ TEST_P(SavedPages, ReadFromAFileStandardInputOrAnAddressGiveTheGoldenRows)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EverySource, SavedPages, ::testing::ValuesIn(allSources()), [](const auto& info) {
-        return QString::fromLatin1(info.param->name).remove(u'-').toStdString();
-    });
+const auto SourceName = [](const auto& info) {
+    return QString::fromLatin1(info.param->name).remove(u'-').toStdString();
+};
+INSTANTIATE_TEST_SUITE_P(EverySource, SavedPages, ::testing::ValuesIn(allSources()), SourceName);
+
+// The pages and rows of JSON objects, whatever else they hold.
+QJsonArray pagesAndRows(const QJsonArray& objects)
+{
+    QJsonArray kept;
+    for (const QJsonValue& object : objects)
+        kept << QJsonObject{{"page", object["page"]}, {"rows", object["rows"]}};
+    return kept;
+}
+
+// Every golden page of a source in one run, in each format: the first given with --page, the
+// others in a list of paths relative to the pages' folder, with CR LF and blank lines (read from
+// standard input for JSON Lines), among files that are no page (missing, a directory, /dev/zero).
+// The rows are the golden rows of each page in the order given, led by the page, under one
+// header; each page that fails or gives no rows is told on standard error with its reason and
+// the marker it lacks, and the run goes on; the last line counts the pages.
+class ManyPages : public SavedPages
+{
+};
+
+TEST_P(ManyPages, GiveTheGoldenRowsOfEachPageInTheirOrder)
+{
+    const ChartSource& source = *GetParam();
+    const QString name = QString::fromLatin1(source.name.data(), qsizetype(source.name.size()));
+    const QDir folder(VANDREL_TEST_PAGES "/" + name);
+    QStringList pages = folder.entryList({"*.html"}, QDir::Files, QDir::Name);
+    const QString noPages[] = {files.filePath("none"), files.path(), "/dev/zero"};
+    const QString said[] = {"Cannot read \"%1\": No such file or directory.",
+                            "\"%1\" is a directory.",
+                            "\"%1\" is larger than a page may be (16 MiB)."};
+    for (int i = 0; i < 3; ++i)
+        pages.insert(2 * i + 1, noPages[i]);
+    QStringList titles{"Page"};
+    for (const Column& column : source.columns)
+        titles << qt(column.title).chopped(1);
+    QString tsv = titles.join(u'\t') + u'\n';
+    QStringList told; // on standard error, in this order, each in a line of its own
+    QJsonArray objects;
+    int failed = 0, rows = 0;
+    for (const QString& page : pages) {
+        const auto* unread = std::find(std::begin(noPages), std::end(noPages), page);
+        const test::GoldenList golden = test::goldenCase(folder.filePath(page).chopped(5));
+        if (unread != std::end(noPages))
+            told << page + ": " + said[unread - noPages].arg(page) + "\n";
+        else if (!golden.error.isEmpty())
+            told << page + ": An error occured while processing the list: " + golden.error +
+                        ". Make sure you have the latest version of this program.\n";
+        else if (golden.rows.isEmpty())
+            told << page + ": Done. (";
+        if (!golden.marker.isEmpty())
+            told << name + " page " + page + ": " + golden.marker + ".\n";
+        if (unread != std::end(noPages) || !golden.error.isEmpty()) {
+            ++failed;
+            continue;
+        }
+        QJsonArray cells;
+        for (QStringList row : golden.rows) {
+            cells << QJsonArray::fromStringList(row);
+            tsv += page + u'\t' +
+                   row.replaceInStrings(QRegularExpression("[\t\r\n]"), " ").join(u'\t') + u'\n';
+        }
+        objects << QJsonObject{{"page", page}, {"rows", cells}};
+        rows += int(golden.rows.size());
+    }
+    QByteArray list;
+    for (qsizetype i = 1; i < pages.size(); ++i)
+        list += QFile::encodeName(pages[i]) + (i % 2 ? "\r\n" : "\n\n \t\r\n");
+    const QByteArray listPath = saved("list", list).toLocal8Bit();
+    const QByteArray inFolder = QFile::encodeName(folder.path());
+    for (const QString format : {"tsv", "csv", "json", "jsonl"}) {
+        SCOPED_TRACE(format.toStdString());
+        const bool lines = format == "jsonl";
+        const auto inChild = [&] {
+            if (chdir(inFolder) == 0 && lines)
+                dup2(open(listPath, O_RDONLY), STDIN_FILENO);
+        };
+        const auto [exitCode, out, err] = fetch(
+            {name, "--format", format, "--page", pages[0], "--pages-from", lines ? "-" : listPath},
+            inChild);
+        EXPECT_EQ(exitCode, failed > 0 ? 1 : 0);
+        qsizetype at = 0;
+        for (const QString& line : told)
+            if ((at = err.indexOf(line, at)) < 0)
+                ADD_FAILURE() << "not told in its place: " << line.toStdString();
+        EXPECT_TRUE(err.endsWith(QString("Pages read: %1, failed: %2. Rows written: %3.\n")
+                                     .arg(pages.size())
+                                     .arg(failed)
+                                     .arg(rows)))
+            << err.toStdString();
+        EXPECT_EQ(err.count(u'\n'), told.size() + 1);
+        QJsonArray read = QJsonDocument::fromJson(out.toUtf8()).array();
+        if (format == "tsv") {
+            EXPECT_EQ(out, tsv);
+        } else if (format == "csv")
+            EXPECT_TRUE(out.startsWith(titles.join(u',') + "\r\n" + pages[0] + u',') &&
+                        out.count(titles.join(u',')) == 1);
+        else if (lines)
+            for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts))
+                read << QJsonDocument::fromJson(line.toUtf8()).object();
+        if (format.startsWith("json")) {
+            EXPECT_EQ(pagesAndRows(read), objects);
+        }
+        // A page alone is the line it is among many.
+        if (lines) {
+            EXPECT_EQ(std::get<1>(fetch({name, "--format", "jsonl", "--page", pages[0]}, inChild)),
+                      out.first(out.indexOf(u'\n') + 1));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySource, ManyPages, ::testing::ValuesIn(allSources()), SourceName);
+
+// Two pages, then one that cannot come (a pipe nobody writes to, a server that never answers):
+// Ctrl+C there stops the run at once, with only the two pages printed, whole, the closing line,
+// and the exit status 130.
+TEST_F(Fetch, CtrlCLeavesOnlyWholePagesAndExitsWith130)
+{
+    LoopbackServer silent;
+    silent.setReply({.closeAfter = false});
+    const QString fifo = files.filePath("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo), 0600), 0);
+    const QString page = VANDREL_TEST_PAGES "/krock/two-rows.html";
+    QString printed = "Page\tThis Week\tLast Week\tArtist\tSong\n";
+    for (int i = 0; i < 2; ++i)
+        for (const QStringList& row : test::goldenCase(page.chopped(5)).rows)
+            printed += page + u'\t' + row.join(u'\t') + u'\n';
+    for (const QString& stuck : {fifo, silent.url("/stalls")}) {
+        QProcess process;
+        process.start(VANDREL_FETCH,
+                      {"krock", "--page", page, "--page", page, "--page", stuck, "--page", page});
+        QByteArray out;
+        while (out.size() < printed.size() && process.waitForReadyRead(30000))
+            out += process.readAllStandardOutput();
+        kill(pid_t(process.processId()), SIGINT);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 130);
+        EXPECT_EQ(out + process.readAllStandardOutput(), printed);
+        EXPECT_TRUE(process.readAllStandardError().endsWith(
+            "Interrupted. Pages read: 2, failed: 0. Rows written: 4.\n"));
+    }
+}
+
+// Of many pages, standard error on a terminal shows one progress line while the run lasts, and
+// nothing of it at the end; in a pipe it has one line for each page with --verbose, and only the
+// closing line without.
+TEST_F(Fetch, ShowsProgressOnATerminalAndALineForEachPageWhenVerbose)
+{
+    const QString fifo = files.filePath("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo), 0600), 0);
+    const QString page = VANDREL_TEST_PAGES "/krock/two-rows.html";
+    const QStringList pages{"krock", "--page", page, "--page", page};
+    int terminal = -1, program = -1;
+    ASSERT_EQ(openpty(&terminal, &program, nullptr, nullptr, nullptr), 0);
+    QProcess process;
+    process.setChildProcessModifier([program] { dup2(program, STDERR_FILENO); });
+    process.start(VANDREL_FETCH, pages + QStringList{"--page", fifo});
+    close(program);
+    // The run waits on the pipe, and shows that it does, until the pipe gives its page.
+    QByteArray shown;
+    char buffer[4096];
+    for (pollfd readable{terminal, POLLIN, 0};
+         !shown.contains("2 of 3 pages") && poll(&readable, 1, 30000) == 1;)
+        shown.append(buffer, std::max<ssize_t>(read(terminal, buffer, sizeof buffer), 0));
+    QFile pipe(fifo), saved(page);
+    ASSERT_TRUE(pipe.open(QIODevice::WriteOnly) && saved.open(QIODevice::ReadOnly));
+    pipe.write(saved.readAll());
+    pipe.close();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    fcntl(terminal, F_SETFL, O_NONBLOCK);
+    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, n);
+    close(terminal);
+    const auto closing = [](int pages) {
+        return QString("Pages read: %1, failed: 0. Rows written: %2.").arg(pages).arg(2 * pages);
+    };
+    EXPECT_TRUE(shown.startsWith("\r") && shown.contains("\r2 of 3 pages, ") &&
+                !shown.contains("Parsing") &&
+                shown.endsWith("\r\x1b[K" + closing(3).toUtf8() + "\r\n"))
+        << shown.toStdString();
+    for (const bool verbose : {false, true}) {
+        const QString err =
+            std::get<2>(fetch(pages + (verbose ? QStringList{"--verbose"} : QStringList())));
+        const QString each =
+            QRegularExpression::escape(page + ": Done. (") + R"(\d\.\d secs\) \(2 Found\)\n)";
+        EXPECT_TRUE(QRegularExpression(QRegularExpression::anchoredPattern(
+                                           (verbose ? each + each : "") +
+                                           QRegularExpression::escape(closing(2) + "\n")))
+                        .match(err)
+                        .hasMatch())
+            << err.toStdString();
+    }
+}
 
 // A file that is no page gets the same treatment as a server that sends none: a clear message and
 // exit 1. A page is read up to the body cap, in the charset it declares, else in UTF-8 when valid,
@@ -264,7 +459,10 @@ TEST_F(Fetch, OtherwiseExitsWithTheReasonOnStandardErrorOnly)
         {"krock rock", 2, "", "krock takes no choice."},
         {"krock --page http://example.org/", 2, "", "--demo sends every request"},
         {"version --page -", 2, "", "--page goes with a SOURCE."},
-        {"--format xml krock", 2, "", "tsv, csv, json."},
+        {"--format xml krock", 2, "", "tsv, csv, json, jsonl."},
+        {"krock --page - --pages-from -", 2, "", "standard input (-) can be read once only"},
+        {"krock --pages-from /dev/zero", 1, "",
+         "\"/dev/zero\" is larger than a list may be (16 MiB).\n"},
     };
     for (const auto& c : cases) {
         const auto [exitCode, out, err] = demo(c.arguments.split(u' '));
@@ -320,6 +518,13 @@ TEST_F(Fetch, EscapesStandardOutputOnATerminalOnlyAndStandardErrorAlways)
         {{"version"}, LoopbackServer::ok("<!-- Version -->" + sent), {}},
         {{"krock"}, {LoopbackServer::response("404 Not " + Reason.toLatin1(), {})}, ReasonShown},
         {{"krock", "--page", saved(name, "")}, {}, nameShown},
+        // A list's line is as hostile as a --page.
+        {{"krock", "--pages-from", saved("pages", saved("p" + name, body).toUtf8() + "\n")},
+         {},
+         {}},
+        {{"krock", "--pages-from", saved("no-page", files.filePath(name).toUtf8() + "\n")},
+         {},
+         nameShown},
     };
     for (const int terminal : {STDOUT_FILENO, STDERR_FILENO})
         for (const auto& [arguments, reply, errorShown] : cases) {

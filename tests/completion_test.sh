@@ -23,6 +23,7 @@ completes "$(vandrel-fetch --list | cut -d ' ' -f 1 | paste -sd ' ') version" ''
 completes "$source" "${source%?}"
 completes "$choices" --verbose --format csv "$source" ''
 completes "$(vandrel-fetch --list-formats)" "$source" --format ''
-completes "$choices" --page saved.html "$source" ''
+completes "$choices" --page saved.html --pages-from list "$source" ''
 completes "$1" "$source" --page "${1%-fetch}"
+completes "$1" "$source" --pages-from "${1%-fetch}"
 exit $failed

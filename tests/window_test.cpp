@@ -30,6 +30,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <functional>
+#include <map>
 
 namespace vandrel::test {
 namespace {
@@ -178,6 +179,39 @@ TEST_F(Window, OpensIdleAndAFailedOrRefusedTransferGivesItsTriggerBack)
     showPage(window, About);
     whileDownloading("chkUpdate", closeBox);
     EXPECT_EQ(statusText(window), "Version check failed: Cannot start");
+}
+
+// Every control stands where the layout draws it (pages/window_layout.tsv), and Tab visits the
+// ones that take the keyboard in the layout's order, from the tab strip round to it again.
+TEST_F(Window, ControlsStandWhereTheLayoutDrawsThem)
+{
+    QFile file(VANDREL_TEST_PAGES "/window_layout.tsv");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::map<int, QString> turns;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const QStringList f = line.split('\t');
+        if (f.size() != 7)
+            continue;
+        QWidget* widget = control(window, f[0]);
+        const QRect drawn(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
+        const QRect shown = widget->geometry();
+        EXPECT_TRUE(f[6] == "grows" ? shown.contains(drawn) : shown == drawn)
+            << f[0].toStdString() << " stands at " << shown.x() << "," << shown.y() << " "
+            << shown.width() << "x" << shown.height();
+        if (widget->focusPolicy() & Qt::TabFocus)
+            turns[f[5].toInt()] = f[0];
+    }
+    QStringList visited;
+    QWidget* at = tabs();
+    do {
+        if ((at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(&window))
+            visited << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at != tabs());
+    QStringList expected;
+    for (const auto& [turn, name] : turns)
+        expected << name;
+    EXPECT_EQ(visited, expected);
 }
 
 // The layout's six tabs (its five sources and About) fit the strip whole, without scroll

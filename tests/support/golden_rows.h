@@ -26,10 +26,11 @@ inline QString goldenFile(const ChartSource& source, std::u16string_view choice)
              choice.empty() ? QString() : u'-' + qt(choice).toLower());
 }
 
-inline GoldenList goldenList(const ChartSource& source, std::u16string_view choice)
+// The case whose files are named `name` and an extension.
+inline GoldenList goldenCase(const QString& name)
 {
     const auto read = [&](const char* extension) {
-        QFile file(goldenFile(source, choice) + QLatin1String(extension));
+        QFile file(name + QLatin1String(extension));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     };
     GoldenList golden{read(".html"), read(".error").trimmed(), read(".marker").trimmed(), {}};
@@ -40,6 +41,11 @@ inline GoldenList goldenList(const ChartSource& source, std::u16string_view choi
                 cell.replace(at, 4, QChar(cell.mid(at + 2, 2).toUShort(nullptr, 16)));
     }
     return golden;
+}
+
+inline GoldenList goldenList(const ChartSource& source, std::u16string_view choice)
+{
+    return goldenCase(goldenFile(source, choice));
 }
 
 } // namespace vandrel::test

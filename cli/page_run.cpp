@@ -1,0 +1,207 @@
+#include "cli/page_run.h"
+
+#include "cli/cut_page.h"
+#include "cli/download_engine.h"
+#include "cli/exit_status.h"
+#include "cli/page_workers.h"
+#include "cli/progress_line.h"
+#include "cli/standard_output.h"
+#include "cli/status_printer.h"
+#include "cli/wakeup.h"
+#include "net/page_fetch.h"
+
+#include <QFile>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vandrel {
+
+namespace {
+
+// The pages in flight, from their reading to the writing of their rows, hold no more than this
+// many bytes of their files between them, so that memory does not grow with the number of pages:
+// enough for dozens of pages of the usual size to keep every core busy. A page larger than what
+// is left waits until it is alone, so that a page as large as the body cap is read too.
+constexpr qint64 BytesInFlight = 4 * 1024 * 1024;
+// What any page is taken to cost besides its bytes: its text, its rows, its name.
+constexpr qint64 LeastCost = 64 * 1024;
+
+// What a page costs while in flight, known before it is read: the size of a regular file, or all
+// that may be read of one whose end is not known (a pipe, a device, standard input).
+qint64 costOf(const PageOrigin& page)
+{
+    constexpr qint64 most = CurlTransfer::DefaultBodyCap + 1;
+    if (page.downloads())
+        return 0; // downloaded, and written at once, on the main thread
+    if (page.kind == PageOrigin::Kind::StandardInput)
+        return most;
+    struct stat info = {};
+    if (stat(QFile::encodeName(page.text).constData(), &info) != 0 || S_ISDIR(info.st_mode))
+        return LeastCost;
+    return S_ISREG(info.st_mode) ? std::clamp<qint64>(info.st_size, LeastCost, most) : most;
+}
+
+int workerCount(const FetchList& fetch)
+{
+    const long cores = std::max(sysconf(_SC_NPROCESSORS_ONLN), 1L);
+    return int(std::min<qint64>(fetch.pages.size() - fetch.pages.downloads(), cores));
+}
+
+class PageRun
+{
+public:
+    PageRun(const FetchList& fetch, bool verbose, DownloadEngine* engine)
+        : fetch_(fetch), verbose_(verbose), engine_(engine),
+          head_(tableHead(fetch)), shape_{fetch.format, true},
+          progress_(!verbose && isatty(STDERR_FILENO) == 1, fetch.pages.size()),
+          workers_(fetch, head_, wakeup_, workerCount(fetch))
+    {
+    }
+
+    int run();
+
+private:
+    void handOut();
+    std::optional<CutPage> next();
+    void print(const CutPage& page);
+    int finish();
+
+    const FetchList& fetch_;
+    const bool verbose_;
+    DownloadEngine* engine_;
+    const ChartTable head_;
+    const RowShape shape_;
+    Wakeup wakeup_;
+    ProgressLine progress_;
+    PageWorkers workers_;
+    std::deque<qint64> costs_; // of the pages handed out and not yet written, in their order
+    std::optional<qint64> nextCost_;
+    qint64 inFlight_ = 0;
+    qsizetype handedOut_ = 0;
+    qsizetype written_ = 0;
+    qint64 listed_ = 0;
+    qint64 failed_ = 0;
+    qint64 rows_ = 0;
+};
+
+int PageRun::run()
+{
+    // Many pages' rows go out in few writes. The buffer outlives the stream's last flush at exit.
+    static std::array<char, 64 * 1024> buffer;
+    std::setvbuf(stdout, buffer.data(), _IOFBF, buffer.size());
+    wakeup_.catchInterrupt();
+    // While a download runs, the event loop waits instead of the run: Ctrl+C ends the download.
+    // The progress line moves on meanwhile.
+    std::optional<QSocketNotifier> interruptions;
+    QTimer progress;
+    if (engine_) {
+        interruptions.emplace(wakeup_.descriptor(), QSocketNotifier::Read);
+        QObject::connect(&*interruptions, &QSocketNotifier::activated, [this] {
+            wakeup_.drain();
+            if (Wakeup::interrupted())
+                engine_->transfer.cancel();
+        });
+        QObject::connect(&progress, &QTimer::timeout, [this] { progress_.update(written_); });
+        progress.start(ProgressLine::Interval);
+    }
+    writeOutput(shape_.start(head_), Flush::Later);
+    const qsizetype total = fetch_.pages.size();
+    while (written_ < total && !Wakeup::interrupted() && !outputFailed()) {
+        handOut();
+        const std::optional<CutPage> page = next();
+        // A download that Ctrl+C ended is no page.
+        if (Wakeup::interrupted())
+            break;
+        if (!page) {
+            // What is written stays no longer in the buffer than it takes the next page to come.
+            writeOutput({});
+            wakeup_.wait(progress_.msUntilDue());
+            progress_.update(written_);
+            continue;
+        }
+        print(*page);
+        inFlight_ -= costs_.front();
+        costs_.pop_front();
+        progress_.update(++written_);
+    }
+    return finish();
+}
+
+void PageRun::handOut()
+{
+    std::vector<qsizetype> files;
+    for (; handedOut_ < fetch_.pages.size(); ++handedOut_) {
+        const PageOrigin page = fetch_.pages.at(handedOut_);
+        if (!nextCost_)
+            nextCost_ = costOf(page);
+        if (inFlight_ > 0 && inFlight_ + *nextCost_ > BytesInFlight)
+            break;
+        inFlight_ += *nextCost_;
+        costs_.push_back(*nextCost_);
+        nextCost_.reset();
+        if (!page.downloads())
+            files.push_back(handedOut_);
+    }
+    workers_.add(files);
+}
+
+// The page to write next, when it is ready; an address is downloaded here and now.
+std::optional<CutPage> PageRun::next()
+{
+    const PageOrigin page = fetch_.pages.at(written_);
+    if (!page.downloads())
+        return workers_.take(written_);
+    // The pages before it are out while it downloads.
+    writeOutput({});
+    return cutPage(fetch_, head_, page, &engine_->request, engine_->status);
+}
+
+void PageRun::print(const CutPage& page)
+{
+    if (page.failed()) {
+        ++failed_;
+    } else {
+        writeOutput(shape_.before(listed_++ == 0), Flush::Later);
+        writeOutput(page.output, Flush::Later);
+        rows_ += page.rows;
+    }
+    if (!verbose_ && !page.failed() && page.rows > 0)
+        return;
+    progress_.clear();
+    StatusPrinter::tell(page.name + QStringLiteral(": ") +
+                        QString(page.status).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    if (!page.missingMarker.empty())
+        StatusPrinter::tell(missingMarkerNote(*fetch_.source, page.name, page.missingMarker));
+}
+
+int PageRun::finish()
+{
+    progress_.clear();
+    const bool interrupted = Wakeup::interrupted();
+    writeOutput(interrupted ? QByteArrayView() : shape_.end(listed_ > 0));
+    StatusPrinter::tell(QStringLiteral("%1Pages read: %2, failed: %3. Rows written: %4.")
+                            .arg(interrupted ? QStringLiteral("Interrupted. ") : QString())
+                            .arg(written_)
+                            .arg(failed_)
+                            .arg(rows_));
+    // A worker may be stuck on a file that never ends, such as a pipe nobody writes to.
+    if (interrupted)
+        std::quick_exit(ExitInterrupted);
+    return failed_ > 0 ? ExitFailure : ExitSuccess;
+}
+
+} // namespace
+
+int printPages(const FetchList& fetch, bool verbose, DownloadEngine* engine)
+{
+    return PageRun(fetch, verbose, engine).run();
+}
+
+} // namespace vandrel
