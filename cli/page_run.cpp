@@ -103,12 +103,13 @@ int PageRun::run()
     QTimer progress;
     if (engine_) {
         interruptions.emplace(wakeup_.descriptor(), QSocketNotifier::Read);
-        QObject::connect(&*interruptions, &QSocketNotifier::activated, [this] {
+        QObject::connect(&*interruptions, &QSocketNotifier::activated, &*interruptions, [this] {
             wakeup_.drain();
             if (Wakeup::interrupted())
                 engine_->transfer.cancel();
         });
-        QObject::connect(&progress, &QTimer::timeout, [this] { progress_.update(written_); });
+        QObject::connect(&progress, &QTimer::timeout, &progress,
+                         [this] { progress_.update(written_); });
         progress.start(ProgressLine::Interval);
     }
     writeOutput(shape_.start(head_), Flush::Later);

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <cmath>
 #include <cstdio>
 
 namespace vandrel {
@@ -10,7 +11,7 @@ namespace {
 
 QString timeLeft(double seconds)
 {
-    const auto whole = qint64(seconds + 0.5);
+    const qint64 whole = std::llround(seconds);
     if (whole < 100)
         return QStringLiteral("%1 s").arg(whole);
     return QStringLiteral("%1 min").arg((whole + 30) / 60);

@@ -197,8 +197,10 @@ INSTANTIATE_TEST_SUITE_P(EverySource, SavedPages, ::testing::ValuesIn(allSources
 QJsonArray pagesAndRows(const QJsonArray& objects)
 {
     QJsonArray kept;
-    for (const QJsonValue& object : objects)
+    for (const auto& value : objects) {
+        const QJsonObject object = value.toObject();
         kept << QJsonObject{{"page", object["page"]}, {"rows", object["rows"]}};
+    }
     return kept;
 }
 
@@ -230,6 +232,7 @@ TEST_P(ManyPages, GiveTheGoldenRowsOfEachPageInTheirOrder)
     QString tsv = titles.join(u'\t') + u'\n';
     QStringList told; // on standard error, in this order, each in a line of its own
     QJsonArray objects;
+    QString firstListed;
     int failed = 0, rows = 0;
     for (const QString& page : pages) {
         const auto* unread = std::find(std::begin(noPages), std::end(noPages), page);
@@ -255,13 +258,15 @@ TEST_P(ManyPages, GiveTheGoldenRowsOfEachPageInTheirOrder)
         }
         objects << QJsonObject{{"page", page}, {"rows", cells}};
         rows += int(golden.rows.size());
+        if (firstListed.isEmpty() && !golden.rows.isEmpty())
+            firstListed = page;
     }
     QByteArray list;
     for (qsizetype i = 1; i < pages.size(); ++i)
         list += QFile::encodeName(pages[i]) + (i % 2 ? "\r\n" : "\n\n \t\r\n");
     const QByteArray listPath = saved("list", list).toLocal8Bit();
     const QByteArray inFolder = QFile::encodeName(folder.path());
-    for (const QString format : {"tsv", "csv", "json", "jsonl"}) {
+    for (const QString& format : QStringList{"tsv", "csv", "json", "jsonl"}) {
         SCOPED_TRACE(format.toStdString());
         const bool lines = format == "jsonl";
         const auto inChild = [&] {
@@ -286,7 +291,7 @@ TEST_P(ManyPages, GiveTheGoldenRowsOfEachPageInTheirOrder)
         if (format == "tsv") {
             EXPECT_EQ(out, tsv);
         } else if (format == "csv")
-            EXPECT_TRUE(out.startsWith(titles.join(u',') + "\r\n" + pages[0] + u',') &&
+            EXPECT_TRUE(out.startsWith(titles.join(u',') + "\r\n" + firstListed + u',') &&
                         out.count(titles.join(u',')) == 1);
         else if (lines)
             for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts))
