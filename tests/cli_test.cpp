@@ -301,7 +301,8 @@ TEST_P(ManyPages, GiveTheGoldenRowsOfEachPageInTheirOrder)
         }
         // A page alone is the line it is among many.
         if (lines) {
-            EXPECT_EQ(std::get<1>(fetch({name, "--format", "jsonl", "--page", pages[0]}, inChild)),
+            const QString first = objects.first().toObject()["page"].toString();
+            EXPECT_EQ(std::get<1>(fetch({name, "--format", "jsonl", "--page", first}, inChild)),
                       out.first(out.indexOf(u'\n') + 1));
         }
     }
