@@ -154,7 +154,7 @@ TEST_P(SavedPages, ReadFromAFileStandardInputOrAnAddressGiveTheGoldenRows)
     const QString address = "HTTP" + archive.url("/web/20010324000000/chart.html").mid(4);
     const ChartSource& source = *GetParam();
     for (const std::u16string_view choice : source.choicesOrNone()) {
-        const auto served = sample::findPage(QUrl(qt(source.address(choice))).path().toStdString());
+        const auto served = test::servedPage(source, choice);
         if (!served)
             continue;
         const test::GoldenList golden = test::goldenList(source, choice);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "net/qt_text.h"
+#include "sample/pages/sample_pages.h"
 #include "sources/chart_source.h"
 
 #include <QFile>
 #include <QStringList>
+#include <QUrl>
 
 // The sample server's pages, saved in pages/<source>/sample[-<choice>].html beside the rows
 // they hold: what the window and vandrel-fetch must show, known without running the extraction.
@@ -24,6 +26,15 @@ inline QString goldenFile(const ChartSource& source, std::u16string_view choice)
     return QStringLiteral(VANDREL_TEST_PAGES "/%1/sample%2")
         .arg(QLatin1String(source.name.data(), qsizetype(source.name.size())),
              choice.empty() ? QString() : u'-' + qt(choice).toLower());
+}
+
+// The sample server's page for a choice, found by its address's path and query as the server
+// finds it; none where the server answers 404.
+inline std::optional<sample::Page> servedPage(const ChartSource& source, std::u16string_view choice)
+{
+    const QUrl address(qt(source.address(choice)));
+    return sample::findPage(
+        address.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority).toStdString());
 }
 
 // The case whose files are named `name` and an extension.
