@@ -49,9 +49,10 @@ void guardStandardOutput()
 
 void writeOutput(QByteArrayView bytes, Flush flush)
 {
-    if (std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout) !=
-            std::size_t(bytes.size()) ||
-        (flush == Flush::Now && std::fflush(stdout) != 0))
+    // An empty view may hold no pointer at all, and fwrite must not be handed a null one.
+    const bool written = bytes.isEmpty() || std::fwrite(bytes.data(), 1, std::size_t(bytes.size()),
+                                                        stdout) == std::size_t(bytes.size());
+    if (!written || (flush == Flush::Now && std::fflush(stdout) != 0))
         keepFirstError();
 }
 
