@@ -332,7 +332,8 @@ TEST_F(Fetch, CtrlCLeavesOnlyWholePagesAndExitsWith130)
         while (out.size() < printed.size() && process.waitForReadyRead(30000))
             out += process.readAllStandardOutput();
         // Were it gone already, its id would be 0, and Ctrl+C would reach this test's own group.
-        ASSERT_EQ(process.state(), QProcess::Running) << process.readAllStandardError().data();
+        ASSERT_EQ(process.state(), QProcess::Running)
+            << process.readAllStandardError().toStdString();
         kill(pid_t(process.processId()), SIGINT);
         ASSERT_TRUE(process.waitForFinished(30000));
         EXPECT_EQ(process.exitCode(), 130);
