@@ -7,8 +7,6 @@
 #include "net/qt_text.h"
 #include "sources/chart_source.h"
 
-#include <unistd.h>
-
 namespace vandrel {
 
 namespace {
@@ -16,8 +14,7 @@ namespace {
 // Machine output stays exact in a pipe; on a terminal, text from outside cannot drive it.
 void showOnTerminal(ChartTable& table)
 {
-    static const bool onTerminal = isatty(STDOUT_FILENO) == 1;
-    if (!onTerminal)
+    if (!standardOutputIsTerminal())
         return;
     table.page = terminalText(table.page);
     for (Row& row : table.rows)

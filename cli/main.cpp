@@ -17,17 +17,15 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
 using namespace vandrel;
 
 // Machine output stays exact in a pipe; on a terminal, text from the network cannot drive it.
-QString shown(const QString& text)
+QString versionsShown(const QString& text)
 {
-    static const bool onTerminal = isatty(STDOUT_FILENO) == 1;
-    return onTerminal ? terminalText(text) : text;
+    return standardOutputIsTerminal() ? terminalText(text) : text;
 }
 
 // One page, from wherever it comes through the source's extraction: the rows printed, or the
@@ -89,10 +87,10 @@ int checkVersion(bool verbose)
     demo::routeToSampleServer(engine.transfer);
     VersionCheck check(engine.request);
     QObject::connect(&check, &VersionCheck::checked, [](const QString& versions) {
-        writeOutput(
-            (shown(QString(versions).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) +
-             QLatin1Char('\n'))
-                .toUtf8());
+        writeOutput((versionsShown(
+                         QString(versions).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) +
+                     QLatin1Char('\n'))
+                        .toUtf8());
     });
     const auto show = [&status](const QString& text) { status.show(text); };
     QObject::connect(&check, &VersionCheck::started, show);

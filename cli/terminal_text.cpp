@@ -1,5 +1,7 @@
 #include "cli/terminal_text.h"
 
+#include <unistd.h>
+
 namespace vandrel {
 
 bool actsOnTerminal(char16_t c)
@@ -27,6 +29,12 @@ QString terminalText(const QString& text)
             shown += unicodeEscape(c.unicode());
     }
     return shown;
+}
+
+bool standardOutputIsTerminal()
+{
+    static const bool onTerminal = isatty(STDOUT_FILENO) == 1;
+    return onTerminal;
 }
 
 } // namespace vandrel

@@ -17,4 +17,8 @@ QString unicodeEscape(char16_t c);
 // A backslash stays as it is, so an escape cannot be told from the same characters sent as text.
 QString terminalText(const QString& text);
 
+// Whether standard output is a terminal, asked once: there text from outside goes through
+// terminalText, while in a pipe machine output stays byte for byte.
+bool standardOutputIsTerminal();
+
 } // namespace vandrel
