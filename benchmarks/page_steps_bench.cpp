@@ -4,6 +4,7 @@
 // PageSteps/<source>/ReadAndScan is the floor beside it: reading the file and one plain pass over
 // its bytes. benchmarks/page_profile.py runs the All benchmark under callgrind and gives each
 // step's instructions per page.
+#include "cli/rows.h"
 #include "net/ampersands.h"
 #include "net/body_text.h"
 #include "sources/chart_source.h"
@@ -23,31 +24,29 @@
 namespace vandrel {
 namespace {
 
-using Row = std::vector<std::u16string>;
-
 // The rows as vandrel-fetch keeps them: as many cells as the source has columns.
 class TableSink : public RowSink
 {
 public:
-    explicit TableSink(std::size_t columns) : columns_(columns) {}
+    explicit TableSink(std::size_t columns) : columns_(columns), rows_(columns) {}
 
     void addRow(std::u16string firstColumn) override
     {
-        rows_.emplace_back(columns_);
-        rows_.back()[0] = std::move(firstColumn);
+        rows_.add();
+        rows_.set(rows_.size() - 1, 0, firstColumn);
     }
 
     void setSubItem(int index, std::u16string text) override
     {
         if (index > 0 && std::size_t(index) < columns_)
-            rows_.back()[std::size_t(index)] = std::move(text);
+            rows_.set(rows_.size() - 1, std::size_t(index), text);
     }
 
-    std::vector<Row> takeRows() { return std::move(rows_); }
+    Rows takeRows() { return std::move(rows_); }
 
 private:
     std::size_t columns_;
-    std::vector<Row> rows_;
+    Rows rows_;
 };
 
 // The golden sample pages of a source that give rows: tests/pages/<source>/sample*.html without
@@ -85,18 +84,18 @@ std::vector<QString> samplePages(const ChartSource& source)
     return text.toStdU16String();
 }
 
-[[gnu::noinline]] std::vector<Row> extracted(const ChartSource& source, std::u16string text)
+[[gnu::noinline]] Rows extracted(const ChartSource& source, std::u16string text)
 {
     TableSink sink(source.columns.size());
     source.extract(std::move(text), sink);
     return sink.takeRows();
 }
 
-[[gnu::noinline]] QByteArray tsv(const std::vector<Row>& rows)
+[[gnu::noinline]] QByteArray tsv(const Rows& rows)
 {
     std::u16string text;
-    for (const Row& row : rows)
-        text += tabSeparatedLine(row);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        appendTabSeparatedLine(text, rows.row(row));
     return QString::fromStdU16String(text).toUtf8();
 }
 
@@ -144,7 +143,7 @@ void registerSource(const ChartSource& source)
     std::vector<QString> texts;
     std::vector<QString> plain;
     std::vector<std::u16string> copies;
-    std::vector<std::vector<Row>> tables;
+    std::vector<Rows> tables;
     for (const QString& path : paths) {
         bytes.push_back(readPage(path));
         texts.push_back(decoded(bytes.back()));

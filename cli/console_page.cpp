@@ -9,7 +9,7 @@ namespace vandrel {
 ConsolePage::ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
                          PageRequest* request, StatusPrinter& status)
     : columns_(source.columns.size()), choice_(choice.toStdU16String()), caption_(source.caption),
-      origin_(origin), request_(request), status_(status)
+      origin_(origin), request_(request), status_(status), rows_(columns_)
 {
 }
 
@@ -35,15 +35,15 @@ std::u16string ConsolePage::formatSeconds(double seconds) const
 
 void ConsolePage::addRow(std::u16string firstColumn)
 {
-    rows_.emplace_back(columns_);
-    rows_.back()[0] = std::move(firstColumn);
+    rows_.add();
+    rows_.set(rows_.size() - 1, 0, firstColumn);
 }
 
 // A list shows as many cells as it has columns; so does a printed row.
 void ConsolePage::setSubItem(int index, std::u16string text)
 {
     if (index > 0 && std::size_t(index) < columns_)
-        rows_.back()[std::size_t(index)] = std::move(text);
+        rows_.set(rows_.size() - 1, std::size_t(index), text);
 }
 
 } // namespace vandrel

@@ -1,18 +1,16 @@
 #pragma once
 
+#include "cli/rows.h"
 #include "net/page_origin.h"
 #include "sources/refresh_cycle.h"
 
 #include <QString>
 #include <string>
-#include <vector>
 
 namespace vandrel {
 
 class PageRequest;
 class StatusPrinter;
-
-using Row = std::vector<std::u16string>;
 
 // A source page without a window: the refresh cycle's list becomes rows in memory, its status
 // texts go to the printer, and its page comes from `origin`. A page read from a file needs no
@@ -23,7 +21,7 @@ public:
     ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
                 PageRequest* request, StatusPrinter& status);
 
-    std::vector<Row> takeRows() { return std::move(rows_); }
+    Rows takeRows() { return std::move(rows_); }
     const std::u16string& caption() const { return caption_; }
     // What the page read last is called: its address, its file's path or "-".
     const QString& pageName() const { return pageName_; }
@@ -48,7 +46,7 @@ private:
     QString text_;
     PageRequest* request_;
     StatusPrinter& status_;
-    std::vector<Row> rows_;
+    Rows rows_;
 };
 
 } // namespace vandrel

@@ -17,9 +17,10 @@ void showOnTerminal(ChartTable& table)
     if (!standardOutputIsTerminal())
         return;
     table.page = terminalText(table.page);
-    for (Row& row : table.rows)
-        for (std::u16string& cell : row)
-            cell = terminalText(qt(cell)).toStdU16String();
+    for (std::size_t row = 0; row < table.rows.size(); ++row)
+        for (std::size_t column = 0; column < table.rows.columns(); ++column)
+            table.rows.set(row, column,
+                           terminalText(qt(table.rows.cell(row, column))).toStdU16String());
 }
 
 } // namespace

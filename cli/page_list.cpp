@@ -30,12 +30,20 @@ void PageList::add(QByteArrayView name)
 {
     names_ += name;
     ends_.push_back(names_.size());
-    downloads_ += at(size() - 1).downloads();
+    names_ += '\0';
+    const PageOrigin page = at(size() - 1);
+    kinds_.push_back(page.kind);
+    downloads_ += page.downloads();
+}
+
+qsizetype PageList::start(qsizetype index) const
+{
+    return index == 0 ? 0 : ends_[std::size_t(index - 1)] + 1;
 }
 
 PageOrigin PageList::at(qsizetype index) const
 {
-    const qsizetype start = index == 0 ? 0 : ends_[std::size_t(index - 1)];
+    const qsizetype start = this->start(index);
     return PageOrigin::fromArgument(
         QFile::decodeName(names_.sliced(start, ends_[std::size_t(index)] - start)));
 }

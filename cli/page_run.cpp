@@ -10,7 +10,6 @@
 #include "cli/wakeup.h"
 #include "net/page_fetch.h"
 
-#include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
@@ -33,17 +32,17 @@ constexpr qint64 BytesInFlight = 4 * 1024 * 1024;
 // What any page is taken to cost besides its bytes: its text, its rows, its name.
 constexpr qint64 LeastCost = 64 * 1024;
 
-// What a page costs while in flight, known before it is read: the size of a regular file, or all
-// that may be read of one whose end is not known (a pipe, a device, standard input).
-qint64 costOf(const PageOrigin& page)
+// What the page at `index` costs while in flight, known before it is read: the size of a regular
+// file, or all that may be read of one whose end is not known (a pipe, a device, standard input).
+qint64 costOf(const PageList& pages, qsizetype index)
 {
     constexpr qint64 most = CurlTransfer::DefaultBodyCap + 1;
-    if (page.downloads())
+    if (pages.downloads(index))
         return 0; // downloaded, and written at once, on the main thread
-    if (page.kind == PageOrigin::Kind::StandardInput)
+    if (pages.kind(index) == PageOrigin::Kind::StandardInput)
         return most;
     struct stat info = {};
-    if (stat(QFile::encodeName(page.text).constData(), &info) != 0 || S_ISDIR(info.st_mode))
+    if (stat(pages.fileName(index), &info) != 0 || S_ISDIR(info.st_mode))
         return LeastCost;
     return S_ISREG(info.st_mode) ? std::clamp<qint64>(info.st_size, LeastCost, most) : most;
 }
@@ -139,15 +138,14 @@ void PageRun::handOut()
 {
     std::vector<qsizetype> files;
     for (; handedOut_ < fetch_.pages.size(); ++handedOut_) {
-        const PageOrigin page = fetch_.pages.at(handedOut_);
         if (!nextCost_)
-            nextCost_ = costOf(page);
+            nextCost_ = costOf(fetch_.pages, handedOut_);
         if (inFlight_ > 0 && inFlight_ + *nextCost_ > BytesInFlight)
             break;
         inFlight_ += *nextCost_;
         costs_.push_back(*nextCost_);
         nextCost_.reset();
-        if (!page.downloads())
+        if (!fetch_.pages.downloads(handedOut_))
             files.push_back(handedOut_);
     }
     workers_.add(files);
@@ -156,12 +154,11 @@ void PageRun::handOut()
 // The page to write next, when it is ready; an address is downloaded here and now.
 std::optional<CutPage> PageRun::next()
 {
-    const PageOrigin page = fetch_.pages.at(written_);
-    if (!page.downloads())
+    if (!fetch_.pages.downloads(written_))
         return workers_.take(written_);
     // The pages before it are out while it downloads.
     writeOutput({});
-    return cutPage(fetch_, head_, page, &engine_->request, engine_->status);
+    return cutPage(fetch_, head_, fetch_.pages.at(written_), &engine_->request, engine_->status);
 }
 
 void PageRun::print(const CutPage& page)

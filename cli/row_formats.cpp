@@ -1,6 +1,7 @@
 #include "cli/row_formats.h"
 
 #include "cli/terminal_text.h"
+#include "net/qt_text.h"
 #include "sources/tsv.h"
 
 #include <QJsonArray>
@@ -11,9 +12,9 @@ namespace vandrel {
 
 namespace {
 
-Row header(const ChartTable& table, bool manyPages)
+std::vector<std::u16string> header(const ChartTable& table, bool manyPages)
 {
-    Row titles;
+    std::vector<std::u16string> titles;
     if (manyPages)
         titles.push_back(u"Page");
     for (const QString& title : table.columns)
@@ -30,22 +31,17 @@ QByteArray tsv(const ChartTable& table, bool manyPages)
         lead = tabSeparatedLine({&page, 1});
         lead.back() = u'\t';
     }
-    std::size_t size = 0;
-    for (const Row& row : table.rows)
-        for (const std::u16string& cell : row)
-            size += cell.size() + 1;
     std::u16string text;
-    text.reserve(size + lead.size() * table.rows.size());
-    for (const Row& row : table.rows) {
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
         text += lead;
-        text += tabSeparatedLine(row);
+        appendTabSeparatedLine(text, table.rows.row(row));
     }
     return QStringView(text).toUtf8();
 }
 
-QString csvField(const std::u16string& cell)
+QString csvField(std::u16string_view cell)
 {
-    QString field = QString::fromStdU16String(cell);
+    QString field = qt(cell);
     if (field.contains(QLatin1Char('"')) || field.contains(QLatin1Char(',')) ||
         field.contains(QLatin1Char('\r')) || field.contains(QLatin1Char('\n')))
         field = QLatin1Char('"') + field.replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
@@ -53,10 +49,10 @@ QString csvField(const std::u16string& cell)
     return field;
 }
 
-QString csvLine(const Row& row)
+template <typename Cells> QString csvLine(const Cells& row)
 {
     QStringList fields;
-    for (const std::u16string& cell : row)
+    for (const std::u16string_view cell : row)
         fields << csvField(cell);
     return fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
@@ -65,8 +61,8 @@ QByteArray csv(const ChartTable& table, bool manyPages)
 {
     const QString lead = manyPages ? csvField(table.page.toStdU16String()) + u',' : QString();
     QString text;
-    for (const Row& row : table.rows)
-        text += lead + csvLine(row);
+    for (std::size_t row = 0; row < table.rows.size(); ++row)
+        text += lead + csvLine(table.rows.row(row));
     return text.toUtf8();
 }
 
@@ -84,10 +80,10 @@ QByteArray escapedControls(const QByteArray& document)
 QJsonObject jsonObject(const ChartTable& table)
 {
     QJsonArray rows;
-    for (const Row& row : table.rows) {
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
         QJsonArray cells;
-        for (const std::u16string& cell : row)
-            cells.append(QString::fromStdU16String(cell));
+        for (const std::u16string_view cell : table.rows.row(row))
+            cells.append(qt(cell));
         rows.append(cells);
     }
     return {

@@ -20,7 +20,7 @@ struct ChartTable
     QString caption;
     QString page; // the address downloaded, the file's path, or "-" for standard input
     QStringList columns;
-    std::vector<Row> rows;
+    Rows rows;
 };
 
 // How the lists of a run are printed, in UTF-8: TSV as the window copies it, CSV as RFC 4180

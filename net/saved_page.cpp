@@ -62,8 +62,9 @@ bool irregular(const PageOrigin& origin, FileKinds kinds)
 
 } // namespace
 
-// A regular file is read in one piece of its size and one byte more, which finds its end (or
-// that it has grown); anything else in pieces, until it ends or passes the cap.
+// A regular file is read in one piece of its size and one byte more: when that gives its size
+// and no more, the file has ended, and when it gives the byte more, the file has grown and is read
+// on. Anything else is read in pieces, until it ends or passes the cap.
 SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap)
 {
     if (irregular(origin, kinds))
@@ -78,7 +79,8 @@ SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap)
         return cannotRead(errno);
     if (S_ISDIR(info.st_mode))
         return {{}, QStringLiteral("%1 is a directory.").arg(nameOf(origin))};
-    const qint64 expected = S_ISREG(info.st_mode) ? info.st_size + 1 : PieceSize;
+    const bool regular = S_ISREG(info.st_mode);
+    const qint64 expected = regular ? info.st_size + 1 : PieceSize;
     QByteArray bytes(qMin(expected, cap + 1), Qt::Uninitialized);
     qsizetype filled = 0;
     for (;;) {
@@ -87,15 +89,15 @@ SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap)
                 break;
             bytes.resize(qMin(filled + PieceSize, cap + 1));
         }
-        const ssize_t got =
-            read(input.descriptor(), bytes.data() + filled, std::size_t(bytes.size() - filled));
+        const qsizetype wanted = bytes.size() - filled;
+        const ssize_t got = read(input.descriptor(), bytes.data() + filled, std::size_t(wanted));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             return cannotRead(errno);
-        if (got == 0)
-            break;
         filled += got;
+        if (got == 0 || (regular && got < wanted && filled == info.st_size))
+            break;
     }
     bytes.truncate(filled);
     return {std::move(bytes), {}};

@@ -29,16 +29,18 @@ constexpr PageMarker Markers[] = {
 
 void addChartRow(std::u16string_view piece, RowSink& rows)
 {
-    // The cells are read in rising order, so the cursor never rescans the row.
+    // The cells are read in rising order, so the cursor never rescans the row; they are copied
+    // only as the row keeps them.
     FieldCursor cells(piece, CellMark);
-    rows.addRow(removeChars(cells.field(1), u"\n"));
-    rows.setSubItem(1, cells.field(2));
-    rows.setSubItem(2, cells.field(3));
+    rows.addRow(removeChars(std::u16string(cells.field(1)), u"\n"));
+    rows.setSubItem(1, std::u16string(cells.field(2)));
+    rows.setSubItem(2, std::u16string(cells.field(3)));
     // The fourth cell reads "Song, Artist" with the label on a second line.
-    const std::u16string songAndArtist = cells.field(4);
-    rows.setSubItem(3, Parse(Parse(songAndArtist, u",", 2), u"\n", 1));
-    rows.setSubItem(4, removeChars(Parse(songAndArtist, u",", 1), u"\n"));
-    rows.setSubItem(5, cells.field(5));
+    FieldCursor songAndArtist(cells.field(4), u",");
+    const std::u16string_view song = songAndArtist.field(1);
+    rows.setSubItem(3, std::u16string(FieldCursor(songAndArtist.field(2), u"\n").field(1)));
+    rows.setSubItem(4, removeChars(std::u16string(song), u"\n"));
+    rows.setSubItem(5, std::u16string(cells.field(5)));
 }
 
 std::u16string path(std::u16string_view chart)

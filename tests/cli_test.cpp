@@ -576,11 +576,13 @@ TEST(RowFormats, CsvQuotesWhereRfc4180RequiresAndJsonReadsBackInert)
         {"a\nb", "\"a\nb\""},   {"a\r\nb", "\"a\r\nb\""}, {" a ", " a "},     {"", ""},
         {Hostile, Hostile},
     };
-    ChartTable table{Hostile, {}, Hostile, Hostile, {"Rank", Hostile}, {}};
+    ChartTable table{Hostile, {}, Hostile, Hostile, {"Rank", Hostile}, Rows(2)};
     QString expected = "Rank," + Hostile + "\r\n";
     QJsonArray rows;
     for (const auto& [cell, field] : cells) {
-        table.rows.push_back({u"1", cell.toStdU16String()});
+        table.rows.add();
+        table.rows.set(table.rows.size() - 1, 0, u"1");
+        table.rows.set(table.rows.size() - 1, 1, cell.toStdU16String());
         expected += "1," + field + "\r\n";
         rows.append(QJsonArray{"1", cell});
     }

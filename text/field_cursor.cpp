@@ -10,7 +10,7 @@ FieldCursor::FieldCursor(std::u16string_view text, std::u16string_view delimiter
 {
 }
 
-std::u16string FieldCursor::field(std::int16_t num)
+std::u16string_view FieldCursor::field(std::int16_t num)
 {
     if (text_.empty() || delimiter_.empty() || num < 1)
         return {};
@@ -34,7 +34,7 @@ std::u16string FieldCursor::field(std::int16_t num)
     // In 1-based positions the field ends before end + 1, which has to fit in 16 bits as well.
     if (!fits16(end + 1))
         throw Failure::overflow();
-    return std::u16string(text_.substr(start_, end - start_));
+    return text_.substr(start_, end - start_);
 }
 
 std::size_t FieldCursor::fieldEnd()

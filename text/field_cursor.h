@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace vandrel {
@@ -16,8 +15,8 @@ class FieldCursor
 public:
     FieldCursor(std::u16string_view text, std::u16string_view delimiter);
 
-    // Field `num`, counted from 1; empty when the text has fewer fields.
-    std::u16string field(std::int16_t num);
+    // Field `num`, counted from 1, as a view into the text; empty when the text has fewer fields.
+    std::u16string_view field(std::int16_t num);
 
 private:
     // Where the delimiter that ends the field at start_ lies; npos after the last field.

@@ -149,7 +149,7 @@ std::u16string KillTags(std::u16string& Data)
 
 std::u16string Parse(std::u16string_view Text, std::u16string_view Delimiter, std::int16_t Num)
 {
-    return FieldCursor(Text, Delimiter).field(Num);
+    return std::u16string(FieldCursor(Text, Delimiter).field(Num));
 }
 
 } // namespace vandrel
