@@ -33,13 +33,13 @@ public:
     void addRow(std::u16string firstColumn) override
     {
         rows_.add();
-        rows_.set(rows_.size() - 1, 0, firstColumn);
+        rows_.setLast(0, firstColumn);
     }
 
     void setSubItem(int index, std::u16string text) override
     {
         if (index > 0 && std::size_t(index) < columns_)
-            rows_.set(rows_.size() - 1, std::size_t(index), text);
+            rows_.setLast(std::size_t(index), text);
     }
 
     Rows takeRows() { return std::move(rows_); }

@@ -7,9 +7,10 @@
 namespace vandrel {
 
 ConsolePage::ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
-                         PageRequest* request, StatusPrinter& status)
+                         PageRequest* request, StatusPrinter& status, BeforeReading beforeReading)
     : columns_(source.columns.size()), choice_(choice.toStdU16String()), caption_(source.caption),
-      origin_(origin), request_(request), status_(status), rows_(columns_)
+      origin_(origin), request_(request), status_(status), beforeReading_(std::move(beforeReading)),
+      rows_(columns_)
 {
 }
 
@@ -20,7 +21,8 @@ void ConsolePage::setStatus(const std::u16string& text)
 
 std::u16string_view ConsolePage::download(const std::u16string& address)
 {
-    FetchedPage fetched = fetchPage(origin_, qt(address), request_, FileKinds::AnyButDirectories);
+    FetchedPage fetched =
+        fetchPage(origin_, qt(address), request_, FileKinds::AnyButDirectories, beforeReading_);
     pageName_ = fetched.name;
     if (!fetched.error.isEmpty())
         status_.show(fetched.error);
@@ -36,14 +38,14 @@ std::u16string ConsolePage::formatSeconds(double seconds) const
 void ConsolePage::addRow(std::u16string firstColumn)
 {
     rows_.add();
-    rows_.set(rows_.size() - 1, 0, firstColumn);
+    rows_.setLast(0, firstColumn);
 }
 
 // A list shows as many cells as it has columns; so does a printed row.
 void ConsolePage::setSubItem(int index, std::u16string text)
 {
     if (index > 0 && std::size_t(index) < columns_)
-        rows_.set(rows_.size() - 1, std::size_t(index), text);
+        rows_.setLast(std::size_t(index), text);
 }
 
 } // namespace vandrel

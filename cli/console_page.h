@@ -2,6 +2,7 @@
 
 #include "cli/rows.h"
 #include "net/page_origin.h"
+#include "net/saved_page.h"
 #include "sources/refresh_cycle.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ class ConsolePage final : public CyclePage
 {
 public:
     ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
-                PageRequest* request, StatusPrinter& status);
+                PageRequest* request, StatusPrinter& status, BeforeReading beforeReading = {});
 
     Rows takeRows() { return std::move(rows_); }
     const std::u16string& caption() const { return caption_; }
@@ -46,6 +47,7 @@ private:
     QString text_;
     PageRequest* request_;
     StatusPrinter& status_;
+    BeforeReading beforeReading_;
     Rows rows_;
 };
 

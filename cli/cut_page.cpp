@@ -41,9 +41,9 @@ ChartTable tableHead(const FetchList& fetch)
 }
 
 CutPage cutPage(const FetchList& fetch, const ChartTable& head, const PageOrigin& origin,
-                PageRequest* request, StatusPrinter& status)
+                PageRequest* request, StatusPrinter& status, const BeforeReading& beforeReading)
 {
-    ConsolePage page(*fetch.source, fetch.choice, origin, request, status);
+    ConsolePage page(*fetch.source, fetch.choice, origin, request, status, beforeReading);
     const CycleResult result = runRefreshCycle(page, *fetch.source);
     if (result.outcome == CycleOutcome::NothingDownloaded && origin.downloads() &&
         request->lastRequestSucceeded())

@@ -31,8 +31,9 @@ ChartTable tableHead(const FetchList& fetch);
 
 // Runs the refresh cycle on the page at `origin`, its status texts going to `status`, and prints
 // its rows into the result as `fetch` asks. A file needs no request (null), so that any thread
-// may cut it.
+// may cut it; `beforeReading` is told its size first.
 CutPage cutPage(const FetchList& fetch, const ChartTable& head, const PageOrigin& origin,
-                PageRequest* request, StatusPrinter& status);
+                PageRequest* request, StatusPrinter& status,
+                const BeforeReading& beforeReading = {});
 
 } // namespace vandrel

@@ -14,7 +14,9 @@ void PageList::append(const QString& argument)
 
 void PageList::appendLines(QByteArrayView list)
 {
+    names_.reserve(names_.size() + list.size());
     ends_.reserve(ends_.size() + std::size_t(list.count('\n') + 1));
+    kinds_.reserve(ends_.capacity());
     for (QByteArrayView rest = list; !rest.isEmpty();) {
         const qsizetype end = rest.indexOf('\n');
         QByteArrayView line = end < 0 ? rest : rest.first(end);
@@ -30,20 +32,14 @@ void PageList::add(QByteArrayView name)
 {
     names_ += name;
     ends_.push_back(names_.size());
-    names_ += '\0';
     const PageOrigin page = at(size() - 1);
     kinds_.push_back(page.kind);
     downloads_ += page.downloads();
 }
 
-qsizetype PageList::start(qsizetype index) const
-{
-    return index == 0 ? 0 : ends_[std::size_t(index - 1)] + 1;
-}
-
 PageOrigin PageList::at(qsizetype index) const
 {
-    const qsizetype start = this->start(index);
+    const qsizetype start = index == 0 ? 0 : ends_[std::size_t(index - 1)];
     return PageOrigin::fromArgument(
         QFile::decodeName(names_.sliced(start, ends_[std::size_t(index)] - start)));
 }

@@ -22,18 +22,16 @@ public:
 
     qsizetype size() const { return qsizetype(ends_.size()); }
     PageOrigin at(qsizetype index) const;
-    // What the page at `index` is, and its name as the file system takes it, without making it.
+    // What the page at `index` is, without making it.
     PageOrigin::Kind kind(qsizetype index) const { return kinds_[std::size_t(index)]; }
-    const char* fileName(qsizetype index) const { return names_.constData() + start(index); }
     // Whether the page at `index` is an address, and how many of the pages are.
     bool downloads(qsizetype index) const { return PageOrigin{kind(index)}.downloads(); }
     qsizetype downloads() const { return downloads_; }
 
 private:
     void add(QByteArrayView name);
-    qsizetype start(qsizetype index) const;
 
-    QByteArray names_; // each name ends in a NUL, so that it is a C string where it lies
+    QByteArray names_;
     std::vector<qsizetype> ends_;
     std::vector<PageOrigin::Kind> kinds_;
     qsizetype downloads_ = 0;

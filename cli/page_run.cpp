@@ -16,36 +16,15 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vandrel {
 
 namespace {
 
-// The pages in flight, from their reading to the writing of their rows, hold no more than this
-// many bytes of their files between them, so that memory does not grow with the number of pages:
-// enough for dozens of pages of the usual size to keep every core busy. A page larger than what
-// is left waits until it is alone, so that a page as large as the body cap is read too.
-constexpr qint64 BytesInFlight = 4 * 1024 * 1024;
-// What any page is taken to cost besides its bytes: its text, its rows, its name.
-constexpr qint64 LeastCost = 64 * 1024;
-
-// What the page at `index` costs while in flight, known before it is read: the size of a regular
-// file, or all that may be read of one whose end is not known (a pipe, a device, standard input).
-qint64 costOf(const PageList& pages, qsizetype index)
-{
-    constexpr qint64 most = CurlTransfer::DefaultBodyCap + 1;
-    if (pages.downloads(index))
-        return 0; // downloaded, and written at once, on the main thread
-    if (pages.kind(index) == PageOrigin::Kind::StandardInput)
-        return most;
-    struct stat info = {};
-    if (stat(pages.fileName(index), &info) != 0 || S_ISDIR(info.st_mode))
-        return LeastCost;
-    return S_ISREG(info.st_mode) ? std::clamp<qint64>(info.st_size, LeastCost, most) : most;
-}
+// The longest the writer sleeps while it waits for a page. The workers wake it for a batch of
+// pages; this brings out the pages before one that takes long to come, such as a pipe's.
+constexpr int LongestSleepMs = 20;
 
 int workerCount(const FetchList& fetch)
 {
@@ -80,10 +59,6 @@ private:
     Wakeup wakeup_;
     ProgressLine progress_;
     PageWorkers workers_;
-    std::deque<qint64> costs_; // of the pages handed out and not yet written, in their order
-    std::optional<qint64> nextCost_;
-    qint64 inFlight_ = 0;
-    qsizetype handedOut_ = 0;
     qsizetype written_ = 0;
     qint64 listed_ = 0;
     qint64 failed_ = 0;
@@ -112,9 +87,9 @@ int PageRun::run()
         progress.start(ProgressLine::Interval);
     }
     writeOutput(shape_.start(head_), Flush::Later);
+    handOut();
     const qsizetype total = fetch_.pages.size();
     while (written_ < total && !Wakeup::interrupted() && !outputFailed()) {
-        handOut();
         const std::optional<CutPage> page = next();
         // A download that Ctrl+C ended is no page.
         if (Wakeup::interrupted())
@@ -122,32 +97,24 @@ int PageRun::run()
         if (!page) {
             // What is written stays no longer in the buffer than it takes the next page to come.
             writeOutput({});
-            wakeup_.wait(progress_.msUntilDue());
+            const int due = progress_.msUntilDue();
+            wakeup_.wait(due < 0 ? LongestSleepMs : std::min(due, LongestSleepMs));
             progress_.update(written_);
             continue;
         }
         print(*page);
-        inFlight_ -= costs_.front();
-        costs_.pop_front();
         progress_.update(++written_);
     }
     return finish();
 }
 
+// The files go to the workers, all at once: they bound the memory of the pages in flight.
 void PageRun::handOut()
 {
     std::vector<qsizetype> files;
-    for (; handedOut_ < fetch_.pages.size(); ++handedOut_) {
-        if (!nextCost_)
-            nextCost_ = costOf(fetch_.pages, handedOut_);
-        if (inFlight_ > 0 && inFlight_ + *nextCost_ > BytesInFlight)
-            break;
-        inFlight_ += *nextCost_;
-        costs_.push_back(*nextCost_);
-        nextCost_.reset();
-        if (!fetch_.pages.downloads(handedOut_))
-            files.push_back(handedOut_);
-    }
+    for (qsizetype index = 0; index < fetch_.pages.size(); ++index)
+        if (!fetch_.pages.downloads(index))
+            files.push_back(index);
     workers_.add(files);
 }
 

@@ -3,7 +3,21 @@
 #include "cli/status_printer.h"
 #include "cli/wakeup.h"
 
+#include <algorithm>
+
 namespace vandrel {
+
+namespace {
+
+// The pages in flight hold no more than this many bytes of their files between them: enough for
+// dozens of pages of the usual size to keep every core busy. A page larger than what is left
+// waits until it is the one the main thread takes next, so that a page as large as the body cap
+// is read too.
+constexpr qint64 BytesInFlight = 4 * 1024 * 1024;
+// What any page is taken to cost besides its bytes: its text, its rows, its name.
+constexpr qint64 LeastCost = 64 * 1024;
+
+} // namespace
 
 PageWorkers::PageWorkers(const FetchList& fetch, const ChartTable& head, const Wakeup& wakeup,
                          int count)
@@ -21,6 +35,7 @@ PageWorkers::~PageWorkers()
         waiting_.clear();
     }
     added_.notify_all();
+    released_.notify_all();
     for (std::thread& thread : threads_)
         thread.join();
 }
@@ -39,14 +54,29 @@ void PageWorkers::add(const std::vector<qsizetype>& indices)
 std::optional<CutPage> PageWorkers::take(qsizetype index)
 {
     const std::scoped_lock lock(mutex_);
+    if (next_ != index) {
+        next_ = index;
+        released_.notify_all();
+    }
     const auto found = cut_.find(index);
     if (found == cut_.end()) {
         awaited_ = index;
         return std::nullopt;
     }
-    CutPage page = std::move(found->second);
+    CutPage page = std::move(found->second.page);
+    inFlight_ -= found->second.cost;
     cut_.erase(found);
+    released_.notify_all();
     return page;
+}
+
+void PageWorkers::admit(qsizetype index, qint64 cost)
+{
+    std::unique_lock lock(mutex_);
+    released_.wait(lock, [&] {
+        return stopping_ || inFlight_ == 0 || inFlight_ + cost <= BytesInFlight || index == next_;
+    });
+    inFlight_ += cost;
 }
 
 void PageWorkers::work()
@@ -60,12 +90,18 @@ void PageWorkers::work()
         waiting_.pop_front();
         ++cutting_;
         lock.unlock();
+        // A page is let in once its size is known, before it is read.
+        qint64 cost = 0;
+        const auto letIn = [this, index, &cost](qint64 bytes) {
+            cost = std::max(bytes, LeastCost);
+            admit(index, cost);
+        };
         // Nobody reads a page's status as it changes: only its last text, when it failed.
         StatusPrinter status(false);
-        CutPage page = cutPage(fetch_, head_, fetch_.pages.at(index), nullptr, status);
+        CutPage page = cutPage(fetch_, head_, fetch_.pages.at(index), nullptr, status, letIn);
         lock.lock();
         --cutting_;
-        cut_.emplace(index, std::move(page));
+        cut_.emplace(index, Cut{std::move(page), cost});
         // The writer is woken for a batch of pages, not for each: once the page it waits for is
         // cut, when a batch is ready or nothing else is to come.
         const bool idle = cutting_ == 0 && waiting_.empty();

@@ -83,8 +83,12 @@ public:
     void add() { cells_.resize(cells_.size() + columns_); }
     void set(std::size_t row, std::size_t column, std::u16string_view text)
     {
-        cells_[row * columns_ + column] = {text_.size(), text.size()};
-        text_ += text;
+        put(cells_[row * columns_ + column], text);
+    }
+    // A cell of the row added last.
+    void setLast(std::size_t column, std::u16string_view text)
+    {
+        put(cells_[cells_.size() - columns_ + column], text);
     }
     void clear()
     {
@@ -93,6 +97,12 @@ public:
     }
 
 private:
+    void put(Cell& cell, std::u16string_view text)
+    {
+        cell = {text_.size(), text.size()};
+        text_ += text;
+    }
+
     std::size_t columns_ = 0;
     std::u16string text_;
     std::vector<Cell> cells_;

@@ -7,12 +7,12 @@
 namespace vandrel {
 
 FetchedPage fetchPage(const PageOrigin& origin, const QString& builtInAddress, PageRequest* request,
-                      FileKinds kinds)
+                      FileKinds kinds, const BeforeReading& beforeReading)
 {
     const QString name = origin.name(builtInAddress);
     if (origin.downloads())
         return {name, request->GetURL(name), {}};
-    SavedPage saved = readSavedPage(origin, kinds);
+    SavedPage saved = readSavedPage(origin, kinds, CurlTransfer::DefaultBodyCap, beforeReading);
     return {name, std::move(saved.text), std::move(saved.error)};
 }
 

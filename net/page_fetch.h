@@ -20,10 +20,11 @@ struct FetchedPage
 };
 
 // Downloads the origin's address (`builtInAddress` for a built-in origin) through `request`, or
-// reads the origin's file or standard input as a completed download. `request` is only used for
-// an origin that downloads, and may be null for one that does not: a file is read on any thread.
+// reads the origin's file or standard input as a completed download, telling `beforeReading`
+// first. `request` is only used for an origin that downloads, and may be null for one that does
+// not: a file is read on any thread.
 FetchedPage fetchPage(const PageOrigin& origin, const QString& builtInAddress, PageRequest* request,
-                      FileKinds kinds);
+                      FileKinds kinds, const BeforeReading& beforeReading = {});
 
 // The line that tells which marker the page lacks (CycleResult::missingMarker), naming the
 // source and the page.

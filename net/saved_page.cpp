@@ -65,7 +65,8 @@ bool irregular(const PageOrigin& origin, FileKinds kinds)
 // A regular file is read in one piece of its size and one byte more: when that gives its size
 // and no more, the file has ended, and when it gives the byte more, the file has grown and is read
 // on. Anything else is read in pieces, until it ends or passes the cap.
-SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap)
+SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap,
+                          const BeforeReading& beforeReading)
 {
     if (irregular(origin, kinds))
         return {{}, QStringLiteral("%1 is not a regular file.").arg(nameOf(origin))};
@@ -80,6 +81,8 @@ SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap)
     if (S_ISDIR(info.st_mode))
         return {{}, QStringLiteral("%1 is a directory.").arg(nameOf(origin))};
     const bool regular = S_ISREG(info.st_mode);
+    if (beforeReading)
+        beforeReading(regular ? qMin(info.st_size, cap) + 1 : cap + 1);
     const qint64 expected = regular ? info.st_size + 1 : PieceSize;
     QByteArray bytes(qMin(expected, cap + 1), Qt::Uninitialized);
     qsizetype filled = 0;
@@ -103,9 +106,10 @@ SavedBytes readSavedBytes(const PageOrigin& origin, FileKinds kinds, qint64 cap)
     return {std::move(bytes), {}};
 }
 
-SavedPage readSavedPage(const PageOrigin& origin, FileKinds kinds, qint64 cap)
+SavedPage readSavedPage(const PageOrigin& origin, FileKinds kinds, qint64 cap,
+                        const BeforeReading& beforeReading)
 {
-    const SavedBytes saved = readSavedBytes(origin, kinds, cap);
+    const SavedBytes saved = readSavedBytes(origin, kinds, cap, beforeReading);
     if (!saved.error.isEmpty())
         return {{}, saved.error};
     const QByteArray& bytes = saved.bytes;

@@ -343,6 +343,20 @@ TEST_F(Fetch, CtrlCLeavesOnlyWholePagesAndExitsWith130)
     }
 }
 
+// A file larger than the pages in flight may hold between them, after a few pages and before
+// many more, is read in its turn, whichever of the pages after it were read meanwhile.
+TEST_F(Fetch, AFileLargerThanThePagesInFlightMayHoldIsReadInItsTurn)
+{
+    const QString page = VANDREL_TEST_PAGES "/krock/two-rows.html";
+    const QStringList pages = QStringList(3, page)
+                              << saved("large", QByteArray(5 << 20, 'x')) << QStringList(100, page);
+    const auto [exitCode, out, err] =
+        fetch({"krock", "--pages-from", saved("list", pages.join(u'\n').toUtf8())});
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_TRUE(err.endsWith("Pages read: 104, failed: 1. Rows written: 206.\n"))
+        << err.toStdString();
+}
+
 // Of many pages, standard error on a terminal shows one progress line while the run lasts, and
 // nothing of it at the end; in a pipe it has one line for each page with --verbose, and only the
 // closing line without.
@@ -581,8 +595,8 @@ TEST(RowFormats, CsvQuotesWhereRfc4180RequiresAndJsonReadsBackInert)
     QJsonArray rows;
     for (const auto& [cell, field] : cells) {
         table.rows.add();
-        table.rows.set(table.rows.size() - 1, 0, u"1");
-        table.rows.set(table.rows.size() - 1, 1, cell.toStdU16String());
+        table.rows.setLast(0, u"1");
+        table.rows.setLast(1, cell.toStdU16String());
         expected += "1," + field + "\r\n";
         rows.append(QJsonArray{"1", cell});
     }
