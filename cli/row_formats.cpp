@@ -32,6 +32,8 @@ QByteArray tsv(const ChartTable& table, bool manyPages)
         lead.back() = u'\t';
     }
     std::u16string text;
+    // A tab or line feed after each cell.
+    text.reserve(table.rows.textSize() + table.rows.size() * (lead.size() + table.rows.columns()));
     for (std::size_t row = 0; row < table.rows.size(); ++row) {
         text += lead;
         appendTabSeparatedLine(text, table.rows.row(row));

@@ -72,6 +72,8 @@ public:
 
     std::size_t columns() const { return columns_; }
     std::size_t size() const { return columns_ == 0 ? 0 : cells_.size() / columns_; }
+    // The characters of all cells together, or more.
+    std::size_t textSize() const { return text_.size(); }
     Row row(std::size_t row) const { return {&cells_[row * columns_], columns_, text_}; }
     std::u16string_view cell(std::size_t row, std::size_t column) const
     {

@@ -128,7 +128,7 @@ std::u16string FindBefore(std::u16string_view Text, std::u16string_view Search)
 // holds neither mark, so blanking never moves a tag's bounds, and what lies before the first
 // "<" holds no "<", so the search for the next tag resumes behind the one cut out.
 // Positions count in the text as stripped so far, which is what is written so far.
-std::u16string KillTags(std::u16string& Data)
+const std::u16string& KillTags(std::u16string& Data)
 {
     Compaction text(Data);
     bool overflow = false;

@@ -18,8 +18,9 @@ std::u16string FindAfter(std::u16string_view Text, std::u16string_view Search);
 std::u16string FindBefore(std::u16string_view Text, std::u16string_view Search);
 
 // Turns every "&nbsp;" (any case) into a blank, then removes every <...> tag.
-// Rewrites Data in place and returns it; on overflow Data keeps the stripping done so far.
-std::u16string KillTags(std::u16string& Data);
+// Rewrites Data in place and returns it, itself rather than a copy, which a page's extraction
+// does not need; on overflow Data keeps the stripping done so far.
+const std::u16string& KillTags(std::u16string& Data);
 
 // Field Num (from 1) of Text cut at every Delimiter (exact match); empty when there is none.
 std::u16string Parse(std::u16string_view Text, std::u16string_view Delimiter, std::int16_t Num);
