@@ -47,7 +47,7 @@ public:
 
 private:
     void handOut();
-    std::optional<CutPage> next();
+    const CutPage* next();
     void print(const CutPage& page);
     int finish();
 
@@ -59,6 +59,7 @@ private:
     Wakeup wakeup_;
     ProgressLine progress_;
     PageWorkers workers_;
+    CutPage downloaded_; // the page downloaded last
     qsizetype written_ = 0;
     qint64 listed_ = 0;
     qint64 failed_ = 0;
@@ -90,7 +91,7 @@ int PageRun::run()
     handOut();
     const qsizetype total = fetch_.pages.size();
     while (written_ < total && !Wakeup::interrupted() && !outputFailed()) {
-        const std::optional<CutPage> page = next();
+        const CutPage* page = next();
         // A download that Ctrl+C ended is no page.
         if (Wakeup::interrupted())
             break;
@@ -103,6 +104,8 @@ int PageRun::run()
             continue;
         }
         print(*page);
+        if (!fetch_.pages.downloads(written_))
+            workers_.giveBack();
         progress_.update(++written_);
     }
     return finish();
@@ -119,13 +122,15 @@ void PageRun::handOut()
 }
 
 // The page to write next, when it is ready; an address is downloaded here and now.
-std::optional<CutPage> PageRun::next()
+const CutPage* PageRun::next()
 {
     if (!fetch_.pages.downloads(written_))
         return workers_.take(written_);
     // The pages before it are out while it downloads.
     writeOutput({});
-    return cutPage(fetch_, head_, fetch_.pages.at(written_), &engine_->request, engine_->status);
+    downloaded_ =
+        cutPage(fetch_, head_, fetch_.pages.at(written_), &engine_->request, engine_->status);
+    return &downloaded_;
 }
 
 void PageRun::print(const CutPage& page)

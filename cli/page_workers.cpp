@@ -23,8 +23,9 @@ PageWorkers::PageWorkers(const FetchList& fetch, const ChartTable& head, const W
                          int count)
     : fetch_(fetch), head_(head), wakeup_(wakeup)
 {
+    givenBack_.resize(std::size_t(count));
     for (int i = 0; i < count; ++i)
-        threads_.emplace_back([this] { work(); });
+        threads_.emplace_back([this, i] { work(i); });
 }
 
 PageWorkers::~PageWorkers()
@@ -51,7 +52,7 @@ void PageWorkers::add(const std::vector<qsizetype>& indices)
     added_.notify_all();
 }
 
-std::optional<CutPage> PageWorkers::take(qsizetype index)
+const CutPage* PageWorkers::take(qsizetype index)
 {
     const std::scoped_lock lock(mutex_);
     if (next_ != index) {
@@ -61,13 +62,18 @@ std::optional<CutPage> PageWorkers::take(qsizetype index)
     const auto found = cut_.find(index);
     if (found == cut_.end()) {
         awaited_ = index;
-        return std::nullopt;
+        return nullptr;
     }
-    CutPage page = std::move(found->second.page);
     inFlight_ -= found->second.cost;
-    cut_.erase(found);
+    taken_ = cut_.extract(found);
     released_.notify_all();
-    return page;
+    return &taken_.mapped().page;
+}
+
+void PageWorkers::giveBack()
+{
+    const std::scoped_lock lock(mutex_);
+    givenBack_[std::size_t(taken_.mapped().worker)].push_back(std::move(taken_));
 }
 
 void PageWorkers::admit(qsizetype index, qint64 cost)
@@ -79,8 +85,9 @@ void PageWorkers::admit(qsizetype index, qint64 cost)
     inFlight_ += cost;
 }
 
-void PageWorkers::work()
+void PageWorkers::work(int worker)
 {
+    std::vector<Cuts::node_type> written;
     for (;;) {
         std::unique_lock lock(mutex_);
         added_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
@@ -89,7 +96,9 @@ void PageWorkers::work()
         const qsizetype index = waiting_.front();
         waiting_.pop_front();
         ++cutting_;
+        written.swap(givenBack_[std::size_t(worker)]);
         lock.unlock();
+        written.clear();
         // A page is let in once its size is known, before it is read.
         qint64 cost = 0;
         const auto letIn = [this, index, &cost](qint64 bytes) {
@@ -101,7 +110,7 @@ void PageWorkers::work()
         CutPage page = cutPage(fetch_, head_, fetch_.pages.at(index), nullptr, status, letIn);
         lock.lock();
         --cutting_;
-        cut_.emplace(index, Cut{std::move(page), cost});
+        cut_.emplace(index, Cut{std::move(page), cost, worker});
         // The writer is woken for a batch of pages, not for each: once the page it waits for is
         // cut, when a batch is ready or nothing else is to come.
         const bool idle = cutting_ == 0 && waiting_.empty();

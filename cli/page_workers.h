@@ -6,7 +6,6 @@
 #include <deque>
 #include <map>
 #include <mutex>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -29,21 +28,26 @@ public:
 
     // Cuts these pages of fetch.pages, files or standard input.
     void add(const std::vector<qsizetype>& indices);
-    // The page at `index` once it is cut; otherwise nothing, and the wakeup is woken when it is
-    // (and maybe a few after it).
-    std::optional<CutPage> take(qsizetype index);
+    // The page at `index` once it is cut, which lasts until it is given back; otherwise null, and
+    // the wakeup is woken when it is (and maybe a few after it).
+    const CutPage* take(qsizetype index);
+    // Hands back the page taken last, once it is written: the worker that cut it frees it, on the
+    // thread whose allocator its memory came from, which spares both threads the allocator's locks.
+    void giveBack();
 
 private:
     static constexpr qsizetype WakeBatch = 32;
 
-    // A page cut and not yet taken, and the bytes it was let in with.
+    // A page cut and not yet taken, the bytes it was let in with, and the worker that cut it.
     struct Cut
     {
         CutPage page;
         qint64 cost = 0;
+        int worker = 0;
     };
+    using Cuts = std::map<qsizetype, Cut>;
 
-    void work();
+    void work(int worker);
     // Waits until the page at `index` may hold `cost` bytes more, and counts them in.
     void admit(qsizetype index, qint64 cost);
 
@@ -54,7 +58,9 @@ private:
     std::condition_variable added_;
     std::condition_variable released_;
     std::deque<qsizetype> waiting_;
-    std::map<qsizetype, Cut> cut_;
+    Cuts cut_;
+    Cuts::node_type taken_;
+    std::vector<std::vector<Cuts::node_type>> givenBack_; // for each worker, the pages to free
     qint64 inFlight_ = 0;
     qsizetype next_ = 0;     // the page the main thread takes next
     qsizetype awaited_ = -1; // the page the main thread waits for, when it waits
