@@ -32,9 +32,8 @@ void PageList::add(QByteArrayView name)
 {
     names_ += name;
     ends_.push_back(names_.size());
-    const PageOrigin page = at(size() - 1);
-    kinds_.push_back(page.kind);
-    downloads_ += page.downloads();
+    kinds_.push_back(PageOrigin::kindOf(QLatin1String(name)));
+    downloads_ += downloads(size() - 1);
 }
 
 PageOrigin PageList::at(qsizetype index) const

@@ -4,12 +4,8 @@ namespace vandrel {
 
 PageOrigin PageOrigin::fromArgument(const QString& argument)
 {
-    if (argument == QLatin1String("-"))
-        return {Kind::StandardInput};
-    for (const QLatin1String scheme : {QLatin1String("http://"), QLatin1String("https://")})
-        if (argument.startsWith(scheme, Qt::CaseInsensitive))
-            return {Kind::Address, argument};
-    return {Kind::File, argument};
+    const Kind kind = kindOf(QStringView(argument));
+    return {kind, kind == Kind::StandardInput ? QString() : argument};
 }
 
 QString PageOrigin::name(const QString& builtInAddress) const
