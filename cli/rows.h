@@ -26,10 +26,6 @@ public:
         class Iterator
         {
         public:
-            using value_type = std::u16string_view;
-            using difference_type = std::ptrdiff_t;
-
-            Iterator() = default;
             Iterator(const Cell* cell, std::u16string_view text) : cell_(cell), text_(text) {}
 
             std::u16string_view operator*() const
@@ -41,16 +37,10 @@ public:
                 ++cell_;
                 return *this;
             }
-            Iterator operator++(int)
-            {
-                const Iterator was = *this;
-                ++cell_;
-                return was;
-            }
             bool operator==(const Iterator& other) const { return cell_ == other.cell_; }
 
         private:
-            const Cell* cell_ = nullptr;
+            const Cell* cell_;
             std::u16string_view text_;
         };
 
