@@ -1,7 +1,7 @@
 // libcurl, loaded when the program first needs it. The net layer calls libcurl's functions as
 // usual; they are defined here, and each hands its call on to libcurl's own. A run over saved
-// pages never downloads, and so never pays for loading libcurl and the thirty libraries it needs,
-// which took a third of the command line's start.
+// pages never downloads, and so never pays for loading libcurl and the libraries it needs, which
+// took almost half of the command line's start.
 #define CURL_DISABLE_TYPECHECK
 #include <curl/curl.h>
 
