@@ -28,7 +28,7 @@ namespace {
 class TableSink : public RowSink
 {
 public:
-    explicit TableSink(std::size_t columns) : columns_(columns), rows_(columns) {}
+    explicit TableSink(std::size_t columns) : rows_(columns) {}
 
     void addRow(std::u16string firstColumn) override
     {
@@ -38,14 +38,13 @@ public:
 
     void setSubItem(int index, std::u16string text) override
     {
-        if (index > 0 && std::size_t(index) < columns_)
+        if (index > 0 && std::size_t(index) < rows_.columns())
             rows_.setLast(std::size_t(index), text);
     }
 
     Rows takeRows() { return std::move(rows_); }
 
 private:
-    std::size_t columns_;
     Rows rows_;
 };
 

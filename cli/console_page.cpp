@@ -8,9 +8,9 @@ namespace vandrel {
 
 ConsolePage::ConsolePage(const ChartSource& source, const QString& choice, const PageOrigin& origin,
                          PageRequest* request, StatusPrinter& status, BeforeReading beforeReading)
-    : columns_(source.columns.size()), choice_(choice.toStdU16String()), caption_(source.caption),
-      origin_(origin), request_(request), status_(status), beforeReading_(std::move(beforeReading)),
-      rows_(columns_)
+    : choice_(choice.toStdU16String()), caption_(source.caption), origin_(origin),
+      request_(request), status_(status), beforeReading_(std::move(beforeReading)),
+      rows_(source.columns.size())
 {
 }
 
@@ -44,7 +44,7 @@ void ConsolePage::addRow(std::u16string firstColumn)
 // A list shows as many cells as it has columns; so does a printed row.
 void ConsolePage::setSubItem(int index, std::u16string text)
 {
-    if (index > 0 && std::size_t(index) < columns_)
+    if (index > 0 && std::size_t(index) < rows_.columns())
         rows_.setLast(std::size_t(index), text);
 }
 

@@ -39,7 +39,6 @@ public:
     void setSubItem(int index, std::u16string text) override;
 
 private:
-    std::size_t columns_;
     std::u16string choice_;
     std::u16string caption_;
     PageOrigin origin_;

@@ -104,8 +104,7 @@ int PageRun::run()
             continue;
         }
         print(*page);
-        if (!fetch_.pages.downloads(written_))
-            workers_.giveBack();
+        workers_.giveBack();
         progress_.update(++written_);
     }
     return finish();

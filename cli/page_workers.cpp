@@ -60,10 +60,9 @@ const CutPage* PageWorkers::take(qsizetype index)
         released_.notify_all();
     }
     const auto found = cut_.find(index);
-    if (found == cut_.end()) {
-        awaited_ = index;
+    writerWaits_ = found == cut_.end();
+    if (writerWaits_)
         return nullptr;
-    }
     inFlight_ -= found->second.cost;
     taken_ = cut_.extract(found);
     released_.notify_all();
@@ -73,7 +72,8 @@ const CutPage* PageWorkers::take(qsizetype index)
 void PageWorkers::giveBack()
 {
     const std::scoped_lock lock(mutex_);
-    givenBack_[std::size_t(taken_.mapped().worker)].push_back(std::move(taken_));
+    if (!taken_.empty())
+        givenBack_[std::size_t(taken_.mapped().worker)].push_back(std::move(taken_));
 }
 
 void PageWorkers::admit(qsizetype index, qint64 cost)
@@ -114,8 +114,8 @@ void PageWorkers::work(int worker)
         // The writer is woken for a batch of pages, not for each: once the page it waits for is
         // cut, when a batch is ready or nothing else is to come.
         const bool idle = cutting_ == 0 && waiting_.empty();
-        if (cut_.contains(awaited_) && (std::ssize(cut_) >= WakeBatch || idle)) {
-            awaited_ = -1;
+        if (writerWaits_ && cut_.contains(next_) && (std::ssize(cut_) >= WakeBatch || idle)) {
+            writerWaits_ = false;
             wakeup_.wake();
         }
     }

@@ -31,8 +31,9 @@ public:
     // The page at `index` once it is cut, which lasts until it is given back; otherwise null, and
     // the wakeup is woken when it is (and maybe a few after it).
     const CutPage* take(qsizetype index);
-    // Hands back the page taken last, once it is written: the worker that cut it frees it, on the
-    // thread whose allocator its memory came from, which spares both threads the allocator's locks.
+    // Hands back the page taken last, if not yet, once it is written: the worker that cut it frees
+    // it, on the thread whose allocator its memory came from, which spares both threads the
+    // allocator's locks.
     void giveBack();
 
 private:
@@ -62,8 +63,8 @@ private:
     Cuts::node_type taken_;
     std::vector<std::vector<Cuts::node_type>> givenBack_; // for each worker, the pages to free
     qint64 inFlight_ = 0;
-    qsizetype next_ = 0;     // the page the main thread takes next
-    qsizetype awaited_ = -1; // the page the main thread waits for, when it waits
+    qsizetype next_ = 0;       // the page the main thread takes next
+    bool writerWaits_ = false; // for that page, not yet cut when it last asked
     int cutting_ = 0;
     bool stopping_ = false;
     std::vector<std::thread> threads_;

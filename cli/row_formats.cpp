@@ -61,7 +61,7 @@ template <typename Cells> QString csvLine(const Cells& row)
 
 QByteArray csv(const ChartTable& table, bool manyPages)
 {
-    const QString lead = manyPages ? csvField(table.page.toStdU16String()) + u',' : QString();
+    const QString lead = manyPages ? csvField(core(table.page)) + u',' : QString();
     QString text;
     for (std::size_t row = 0; row < table.rows.size(); ++row)
         text += lead + csvLine(table.rows.row(row));

@@ -26,7 +26,7 @@ QString withPlainAmpersands(QString text)
     // From the first entity on, the text is rewritten in its own storage: each "&amp;" becomes
     // "&", so what is written never outruns what is read.
     auto* chars = reinterpret_cast<char16_t*>(text.data());
-    const std::u16string_view page(chars, std::size_t(text.size()));
+    const std::u16string_view page = core(text);
     std::size_t write = read;
     while (read != NotFound) {
         chars[write++] = u'&';

@@ -40,15 +40,17 @@ template <typename Function> Function* curlFunction(const char* name)
     return reinterpret_cast<Function*>(found);
 }
 
-// A setopt call's one argument, as libcurl reads it: the option's number tells its type.
-template <typename Handle, typename Option>
-auto withOptionArgument(Handle handle, Option option, va_list arguments, auto call)
+// Calls libcurl's setopt `real` with a setopt call's one argument, read as libcurl reads it:
+// the option's number tells its type.
+template <typename Result, typename Handle, typename Option>
+Result setOption(Result (*real)(Handle, Option, ...), Handle handle, Option option,
+                 va_list arguments)
 {
     if (option < CURLOPTTYPE_OBJECTPOINT)
-        return call(handle, option, va_arg(arguments, long));
+        return real(handle, option, va_arg(arguments, long));
     if (option >= CURLOPTTYPE_OFF_T && option < CURLOPTTYPE_BLOB)
-        return call(handle, option, va_arg(arguments, curl_off_t));
-    return call(handle, option, va_arg(arguments, void*));
+        return real(handle, option, va_arg(arguments, curl_off_t));
+    return real(handle, option, va_arg(arguments, void*));
 }
 
 } // namespace
@@ -77,8 +79,7 @@ CURLcode curl_easy_setopt(CURL* curl, CURLoption option, ...)
     static auto* const real = curlFunction<decltype(curl_easy_setopt)>("curl_easy_setopt");
     va_list arguments;
     va_start(arguments, option);
-    const CURLcode code = withOptionArgument(curl, option, arguments,
-                                             [](auto... forwarded) { return real(forwarded...); });
+    const CURLcode code = setOption(real, curl, option, arguments);
     va_end(arguments);
     return code;
 }
@@ -129,8 +130,7 @@ CURLMcode curl_multi_setopt(CURLM* multi, CURLMoption option, ...)
     static auto* const real = curlFunction<decltype(curl_multi_setopt)>("curl_multi_setopt");
     va_list arguments;
     va_start(arguments, option);
-    const CURLMcode code = withOptionArgument(multi, option, arguments,
-                                              [](auto... forwarded) { return real(forwarded...); });
+    const CURLMcode code = setOption(real, multi, option, arguments);
     va_end(arguments);
     return code;
 }
